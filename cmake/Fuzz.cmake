@@ -1,0 +1,13 @@
+# libFuzzer targets over the pure-logic cores: tests/fuzz/fuzz_<name>.cpp.
+set(LUM_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -g -O1)
+add_library(lum_core_fuzz STATIC ${LUM_CORE_SOURCES} ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+target_compile_options(lum_core_fuzz PRIVATE -fsanitize=fuzzer-no-link,address,undefined -g -O1)
+target_include_directories(lum_core_fuzz PUBLIC ${CMAKE_SOURCE_DIR}/src)
+file(GLOB LUM_FUZZERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/fuzz_*.cpp)
+foreach(src ${LUM_FUZZERS})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_compile_options(${name} PRIVATE ${LUM_FUZZ_FLAGS})
+  target_link_options(${name} PRIVATE ${LUM_FUZZ_FLAGS})
+  target_link_libraries(${name} PRIVATE lum_core_fuzz)
+endforeach()

@@ -1,0 +1,1 @@
+// Keeps a target valid while it has no other source.

@@ -1,0 +1,24 @@
+# Cross-compiling for 64-bit Windows with MinGW-w64 (posix thread model).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(LUM_TRIPLET x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER   ${LUM_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${LUM_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER  ${LUM_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${LUM_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+
+# No MinGW runtime DLL next to our binaries.
+set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+
+find_program(LUM_WINE wine)
+if(LUM_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${LUM_WINE})
+endif()

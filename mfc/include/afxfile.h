@@ -1,0 +1,2 @@
+// afxfile.h - CFile, CFileFind and CFileException.
+#pragma once

@@ -1,0 +1,3 @@
+#pragma once
+#include "afx.h"
+inline int AfxWinMain(HINSTANCE,HINSTANCE,LPSTR,int){return 0;}
