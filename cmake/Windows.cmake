@@ -22,6 +22,8 @@ target_include_directories(LumCtrl
           $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/src> $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
   PRIVATE ${CMAKE_SOURCE_DIR}/mfc/src)
 target_compile_definitions(LumCtrl PUBLIC ${LUM_WIN_DEFINES} PRIVATE LUM_BUILDING_DLL _AFXEXT)
+# MFC code calls GetSafeHwnd() and friends through NULL pointers.
+target_compile_options(LumCtrl PUBLIC -fno-delete-null-pointer-checks)
 target_compile_options(LumCtrl PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${LUM_WARNINGS}>)
 target_link_libraries(LumCtrl PUBLIC ${LUM_SYSTEM_LIBS})
 set_target_properties(LumCtrl PROPERTIES PREFIX "" IMPORT_PREFIX "" IMPORT_SUFFIX ".lib"

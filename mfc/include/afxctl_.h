@@ -1,0 +1,2 @@
+// afxctl_.h - the standard controls: CStatic, CButton, CListBox, CComboBox, CEdit, CScrollBar.
+#pragma once

@@ -1,0 +1,2 @@
+// afxframe_.h - frame windows and control bars.
+#pragma once
