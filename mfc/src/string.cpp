@@ -54,8 +54,7 @@ void CString::SetData(LPCSTR pch, int nLength)
     }
     if (pch >= m_pszData && pch <= m_pszData + GetLength())
     {
-        CString copy(pch, nLength);   // source lies in our own buffer
-        *this = copy;
+        *this = CString(pch, nLength);   // the source lies in our own buffer
         return;
     }
     Reserve(nLength, false);

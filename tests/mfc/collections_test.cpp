@@ -127,11 +127,9 @@ TEST(CollectionsList, NodesComeFromBlocks)
         nodes.push_back((char*)list.AddTail(i));
     const ptrdiff_t nStride = nodes[1] - nodes[0];
     EXPECT_GT(nStride, 0);
-    for (int i = 0; i + 1 < (int)nodes.size(); ++i)
-    {
-        if ((i + 1) % nBlockSize != 0)
-            EXPECT_EQ(nStride, nodes[i + 1] - nodes[i]) << "node " << i;
-    }
+    for (int nFirst = 0; nFirst < (int)nodes.size(); nFirst += nBlockSize)
+        for (int i = nFirst + 1; i < nFirst + nBlockSize; ++i)
+            EXPECT_EQ(nStride, nodes[i] - nodes[i - 1]) << "node " << i;
 
     // A freed node is the next one handed out.
     char* pFreed = (char*)list.FindIndex(5);
@@ -511,6 +509,14 @@ TEST(CollectionsMap, StringMaps)
     EXPECT_FALSE(names.LookupKey("three", pszStored));
     EXPECT_TRUE(names.RemoveKey("two"));
     EXPECT_FALSE(names.Lookup("two", value));
+
+    CMap<CString, const CString&, int, int> counts;
+    for (LPCSTR pszWord : {"a", "b", "a", "c", "a"})
+        ++counts[pszWord];
+    int nCount = 0;
+    EXPECT_TRUE(counts.Lookup("a", nCount));
+    EXPECT_EQ(3, nCount);
+    EXPECT_EQ(3, counts.GetCount());
 
     CMapStringToPtr ptrs;
     int n = 0;
