@@ -2,6 +2,7 @@
 #include "gif/gif_core.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -422,4 +423,23 @@ TEST(GifWalker, DetachedWalkerAnswersFalse)
     EXPECT_FALSE(walker.IsGIF());
     EXPECT_EQ(0u, walker.ScreenWidth());
     EXPECT_EQ(0u, walker.GlobalTableSize());
+}
+
+// The gallery's animation as tools/make_gif.py writes it.
+TEST(GifWalker, GallerySpinner)
+{
+    std::ifstream in(LUM_SOURCE_DIR "/gallery/res/spinner.gif", std::ios::binary);
+    ASSERT_TRUE(in.is_open());
+    Bytes gif((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    GifWalker walker;
+    ASSERT_TRUE(walker.Attach(gif.data(), gif.size()));
+    EXPECT_EQ(8, walker.GetFrameCount());
+    EXPECT_EQ(32u, walker.ScreenWidth());
+    std::vector<GraphicBlock> frames = AllFrames(walker);
+    for (size_t i = 0; i < frames.size(); ++i) {
+        EXPECT_EQ(10u, frames[i].delay) << "frame " << i;
+        EXPECT_EQ(1u, frames[i].disposal) << "frame " << i;
+        EXPECT_EQ(32u, frames[i].width) << "frame " << i;
+        EXPECT_EQ(32u, frames[i].height) << "frame " << i;
+    }
 }
