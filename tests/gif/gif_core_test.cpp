@@ -52,10 +52,7 @@ Bytes SubBlocks(size_t n, unsigned char seed = 0x40)
 
 Bytes SubBlocks(const std::string& text)
 {
-    Bytes b{static_cast<unsigned char>(text.size())};
-    b.insert(b.end(), text.begin(), text.end());
-    b.push_back(0);
-    return b;
+    return Bytes{static_cast<unsigned char>(text.size())} + Bytes(text.begin(), text.end()) + Bytes{0};
 }
 
 // Header and logical screen descriptor; globalBits < 0: no global colour table.
