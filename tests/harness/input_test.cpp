@@ -156,6 +156,12 @@ TEST_F(HarnessKeyboard, TabMovesBetweenDialogControls)
     EXPECT_EQ(second, GetFocus());
     KeyChord({VK_SHIFT, VK_TAB});
     EXPECT_EQ(edit_, GetFocus());
+
+    { ParentDialog inner; }  // a second dialog leaves navigation to the first when it goes
+    SetForegroundWindow(hwnd());
+    SetFocus(edit_);
+    KeyPress(VK_TAB);
+    EXPECT_EQ(second, GetFocus());
 }
 
 }  // namespace

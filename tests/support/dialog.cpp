@@ -62,7 +62,7 @@ ParentDialog::ParentDialog()
                  SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd_, SW_SHOW);
     SetForegroundWindow(hwnd_);
-    SetDialogNavigation(hwnd_);
+    outerNavigation_ = SetDialogNavigation(hwnd_);
     PumpIdle();
 }
 
@@ -70,7 +70,7 @@ ParentDialog::~ParentDialog()
 {
     if (!hwnd_)
         return;
-    SetDialogNavigation(nullptr);
+    SetDialogNavigation(outerNavigation_);
     DestroyWindow(hwnd_);
     PumpIdle();
 }

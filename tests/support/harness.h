@@ -33,8 +33,8 @@ using MessageFilter = std::function<bool(MSG&)>;
 void SetMessageFilter(MessageFilter filter);
 
 // Messages for `dialog` (or its children) go through IsDialogMessage, as in a real dialog's loop
-// (Tab, Enter, Escape, arrows, mnemonics). NULL turns dialog navigation off.
-void SetDialogNavigation(HWND dialog);
+// (Tab, Enter, Escape, arrows, mnemonics). NULL turns dialog navigation off. Returns the previous one.
+HWND SetDialogNavigation(HWND dialog);
 
 // ---- parent dialog -----------------------------------------------------------------------------
 
@@ -57,6 +57,7 @@ public:
 
 private:
     HWND hwnd_ = nullptr;
+    HWND outerNavigation_ = nullptr;
 };
 
 // Fixture base: every test gets a fresh ParentDialog; the pointer is parked away from it and any key

@@ -2,6 +2,7 @@
 #include "support/harness.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lumtest {
 
@@ -80,9 +81,9 @@ void SetMessageFilter(MessageFilter filter)
     g_filter = std::move(filter);
 }
 
-void SetDialogNavigation(HWND dialog)
+HWND SetDialogNavigation(HWND dialog)
 {
-    g_dialog = dialog;
+    return std::exchange(g_dialog, dialog);
 }
 
 }  // namespace lumtest
