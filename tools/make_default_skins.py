@@ -3,10 +3,11 @@
 
     python3 tools/make_default_skins.py
 
-Everything is drawn pixel by pixel in a slate blue-grey theme that sits on the controls' own fill colours:
-light comes from the top left, buttons and thumbs are rounded, and every piece that the controls draw with
-a colour key leaves its outside in magenta. The BMP files land in src/module/res/ (LumCtrl.rc names them);
-the test executable's own small bitmap lands in tests/module/.
+Everything is drawn pixel by pixel. The list pieces share a slate blue-grey theme that sits on the list's own
+fill colours: light comes from the top left, buttons and thumbs are rounded, and every piece that the controls
+draw with a colour key leaves its outside in magenta. The tree's glyphs are crisp 16-colour pictures meant for a
+white tree. The BMP files land in src/module/res/ (LumCtrl.rc names them); the test executable's own small
+bitmap lands in tests/module/.
 """
 import math
 import pathlib
@@ -110,21 +111,21 @@ def disc(cx, cy, r):
 # ---- BMP files -------------------------------------------------------------------------------
 
 def write_bmp(path, canvas, palette=None):
-    """Writes a bottom-up BMP: 24 bits per pixel, or 4 with the given palette (at most 16 colours)."""
+    """Writes a bottom-up BMP: 24 bits per pixel, or 4 with the given palette of 16 colours."""
     if palette is None:
         bits, table = 24, b""
         encode = lambda row: b"".join(bytes((b, g, r)) for r, g, b in row)
     else:
-        assert len(palette) <= 16, "a 4-bit picture has at most 16 colours"
+        assert len(palette) == 16, "a 4-bit picture has 16 colours"
         bits, index = 4, {c: i for i, c in enumerate(palette)}
-        table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette) + bytes(4 * (16 - len(palette)))
+        table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
         def encode(row):
             nibbles = [index[c] for c in row] + [0] * (len(row) % 2)
             return bytes(nibbles[i] << 4 | nibbles[i + 1] for i in range(0, len(nibbles), 2))
     stride = (canvas.width * bits + 31) // 32 * 4
     pixels = b"".join(encode(row).ljust(stride, b"\0") for row in reversed(canvas.rows))
     offset = 14 + 40 + len(table)
-    colours_used = 16 if palette is not None else 0
+    colours_used = len(palette) if palette else 0
     header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     info = struct.pack("<IiiHHIIiiII", 40, canvas.width, canvas.height, 1, bits, 0, len(pixels),
                        2835, 2835, colours_used, 0)
@@ -215,8 +216,8 @@ HEADER_SEPARATOR = (142, 155, 186)
 
 def header_column():
     """The colours of one column of the header, top to bottom: a lit top row, a gradient, a shadow row."""
-    column = [mix(HEADER_TOP, HEADER_BOTTOM, (y - 1) / 9) for y in range(1, 11)]
-    return [HEADER_HIGHLIGHT] + column + [HEADER_SHADOW]
+    gradient = [mix(HEADER_TOP, HEADER_BOTTOM, i / 9) for i in range(10)]
+    return [HEADER_HIGHLIGHT] + gradient + [HEADER_SHADOW]
 
 
 def header_piece(columns):
@@ -256,69 +257,54 @@ def list_back():
 
 # ---- tree glyphs -----------------------------------------------------------------------------
 # Twelve 16 x 16 cells side by side; the image list cuts the 207-pixel strip into whole 16-pixel cells, so the
-# 15 columns after the twelfth cell are never shown and stay mask colour.
+# 15 columns after the twelfth cell are never shown and stay mask colour. An image list built from a 4-bit
+# bitmap keeps 4 bits per pixel with the standard 16 colours, whatever palette the bitmap brings: the glyphs
+# use only those colours, in their usual order, so that they show exactly as drawn.
 
-INK = (48, 56, 80)
-WHITE = (255, 255, 255)
-FACE_MID = (236, 240, 247)
-FACE_LOW = (214, 222, 237)
-BORDER = (92, 108, 146)
-BORDER_SOFT = (176, 186, 210)
-MARK = (28, 80, 170)
-MARK_SOFT = (130, 162, 214)
-RED = (222, 30, 30)
-LENS = (186, 212, 242)
-TITLE = (58, 102, 182)
-LINE = (150, 158, 176)
-
-TREE_PALETTE = [MASK, INK, WHITE, FACE_MID, FACE_LOW, BORDER, BORDER_SOFT, MARK, MARK_SOFT, RED, LENS, TITLE, LINE]
-
-
-def face(y, top, bottom):
-    """The face of a box or circle: white at the top, darkening in two steps towards the bottom."""
-    t = (y - top) / max(1, bottom - top)
-    return WHITE if t < 0.34 else FACE_MID if t < 0.67 else FACE_LOW
+BLACK, MAROON, GREEN, OLIVE = (0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0)
+NAVY, PURPLE, TEAL, SILVER = (0, 0, 128), (128, 0, 128), (0, 128, 128), (192, 192, 192)
+GREY, RED, LIME, YELLOW = (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0)
+BLUE, AQUA, WHITE = (0, 0, 255), (0, 255, 255), (255, 255, 255)
+STANDARD_16 = [BLACK, MAROON, GREEN, OLIVE, NAVY, PURPLE, TEAL, SILVER,
+               GREY, RED, LIME, YELLOW, BLUE, MASK, AQUA, WHITE]
 
 
 def check_box(checked):
+    """A white box with a grey rim and a silver inner shadow; checked, a navy tick."""
     cell = Canvas(16, 16)
-    for y in range(3, 13):
-        cell.fill(3, y, 12, y, face(y, 3, 12))
-    cell.frame(2, 2, 13, 13, BORDER)
-    for corner in ((2, 2), (13, 2), (2, 13), (13, 13)):
-        cell.put(*corner, BORDER_SOFT)
+    cell.fill(2, 2, 13, 13, WHITE)
+    cell.frame(2, 2, 13, 13, GREY)
+    cell.fill(3, 3, 12, 3, SILVER)
+    cell.fill(3, 3, 3, 12, SILVER)
     if checked:
-        cell.stamp(4, 4, [".......M",
-                          "......MM",
-                          "s....MMs",
-                          "MM..MMs.",
-                          "sMMMMs..",
-                          ".sMMs...",
-                          "..ss...."], {"M": MARK, "s": MARK_SOFT})
+        cell.stamp(4, 4, [".......N",
+                          "......NN",
+                          "N....NN.",
+                          "NN..NN..",
+                          ".NNNN...",
+                          "..NN....",
+                          "...N...."], {"N": NAVY})
     return cell
 
 
 def radio_button(selected):
+    """A white circle with a grey rim and a silver inner shadow on its upper left; selected, a navy dot."""
     cell = Canvas(16, 16)
-    outer, inner = disc(8, 8, 6), disc(8, 8, 5)
+    outer, inner, lit = disc(8, 8, 6), disc(8, 8, 5), disc(8.8, 8.8, 4.6)
     for y in range(16):
         for x in range(16):
             a = coverage(outer, x, y)
-            if a < 0.25:
+            if a < 0.3:
                 continue
-            if coverage(inner, x, y) >= 0.5:
-                cell.put(x, y, face(y, 3, 12))
+            if coverage(inner, x, y) < 0.5:
+                cell.put(x, y, GREY if a >= 0.6 else SILVER)
             else:
-                cell.put(x, y, BORDER if a >= 0.6 else BORDER_SOFT)
+                cell.put(x, y, WHITE if coverage(lit, x, y) >= 0.5 else SILVER)
     if selected:
-        dot = disc(8, 8, 2.6)
-        for y in range(4, 12):
-            for x in range(4, 12):
-                a = coverage(dot, x, y)
-                if a >= 0.6:
-                    cell.put(x, y, MARK)
-                elif a >= 0.2:
-                    cell.put(x, y, MARK_SOFT)
+        cell.stamp(6, 6, [".NN.",
+                          "NNNN",
+                          "NNNN",
+                          ".NN."], {"N": NAVY})
     return cell
 
 
@@ -332,17 +318,18 @@ def crossed_out(cell):
 
 
 def list_window():
-    """A small window: title bar and three list rows, the first one selected."""
+    """A small window: navy title bar, and three list rows, the first one selected."""
     cell = Canvas(16, 16)
     cell.fill(1, 2, 14, 13, WHITE)
-    cell.frame(1, 2, 14, 13, INK)
-    cell.fill(2, 3, 13, 4, TITLE)
-    cell.put(12, 3, WHITE)
-    cell.fill(2, 5, 13, 5, BORDER_SOFT)
-    cell.fill(2, 6, 13, 8, LENS)
-    for y in (7, 10, 12):
-        cell.fill(3, y, 4, y, MARK if y == 7 else BORDER)
-        cell.fill(6, y, 12 if y != 10 else 10, y, INK if y == 7 else LINE)
+    cell.frame(1, 2, 14, 13, NAVY)
+    cell.fill(2, 3, 13, 4, NAVY)
+    cell.fill(11, 3, 12, 3, WHITE)
+    cell.fill(2, 6, 13, 8, BLUE)
+    cell.fill(3, 7, 4, 7, WHITE)
+    cell.fill(6, 7, 12, 7, WHITE)
+    for y, end in ((10, 10), (12, 12)):
+        cell.fill(3, y, 4, y, TEAL)
+        cell.fill(6, y, end, y, GREY)
     return cell
 
 
@@ -353,13 +340,13 @@ def magnifier():
     for y in range(14):
         for x in range(14):
             if coverage(glass, x, y) >= 0.5:
-                cell.put(x, y, LENS)
+                cell.put(x, y, AQUA if x + y > 12 else WHITE)
             elif coverage(rim, x, y) >= 0.4:
-                cell.put(x, y, INK)
+                cell.put(x, y, NAVY)
     cell.stamp(4, 4, ["WW", "W."], {"W": WHITE})
     for d in range(4):
-        cell.stamp(10 + d, 10 + d, ["II", "II"], {"I": INK})
-    cell.put(14, 14, INK)
+        cell.stamp(10 + d, 10 + d, ["KK", "KK"], {"K": BLACK})
+    cell.put(14, 14, BLACK)
     return cell
 
 
@@ -375,15 +362,14 @@ def text_box(drop_down):
     """An edit box holding the letter a; with a drop-down button, a combo box."""
     cell = Canvas(16, 16)
     cell.fill(1, 3, 14, 12, WHITE)
-    cell.frame(1, 3, 14, 12, BORDER)
+    cell.frame(1, 3, 14, 12, GREY)
     if drop_down:
-        cell.fill(10, 4, 13, 11, FACE_LOW)
-        cell.fill(10, 4, 13, 4, WHITE)
-        cell.fill(9, 4, 9, 11, BORDER_SOFT)
-        cell.stamp(10, 7, ["IIII", ".II."], {"I": INK})
-        cell.stamp(3, 5, LETTER_A, {"a": INK})
+        cell.fill(9, 4, 13, 11, SILVER)
+        cell.fill(9, 4, 9, 11, WHITE)
+        cell.stamp(10, 7, ["KKK", ".K."], {"K": BLACK})
+        cell.stamp(3, 5, LETTER_A, {"a": BLACK})
     else:
-        cell.stamp(5, 5, LETTER_A, {"a": INK})
+        cell.stamp(5, 5, LETTER_A, {"a": BLACK})
     return cell
 
 
@@ -420,7 +406,7 @@ def main():
     }
     for name, canvas in pieces.items():
         write_bmp(RES / name, canvas)
-    write_bmp(RES / "tree_glyphs.bmp", tree_glyphs(), TREE_PALETTE)
+    write_bmp(RES / "tree_glyphs.bmp", tree_glyphs(), STANDARD_16)
 
     # The test executable's own bitmap 5002: a size no default piece has, so a test can tell whose it got.
     write_bmp(ROOT / "tests" / "module" / "app_5002.bmp", Canvas(3, 5, (0, 128, 0)))

@@ -1,5 +1,6 @@
 // The default skin pictures that LumCtrl.dll carries, and how the resource chain finds them.
 #include <afxwin.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -62,32 +63,30 @@ struct Pixels
 
 bool IsRed(COLORREF c) { return GetRValue(c) > 180 && GetGValue(c) < 80 && GetBValue(c) < 80; }
 
-enum class Key { None, Outside };   // whether the controls draw the piece with magenta as its key colour
-
 struct Picture
 {
     UINT id;
     const char* what;
     int width, height, bits;
-    Key key;
+    bool keyed;   // the controls draw it with magenta as its key colour
 };
 
 const Picture kPictures[] = {
-    {5001, "list background", 300, 300, 24, Key::None},
-    {5002, "header background", 1, 12, 24, Key::None},
-    {5003, "header edge", 2, 12, 24, Key::None},
-    {5004, "header separator", 2, 12, 24, Key::None},
-    {5005, "horizontal thumb", 26, 12, 24, Key::Outside},
-    {5006, "right arrow", 26, 12, 24, Key::Outside},
-    {5007, "horizontal track", 1, 12, 24, Key::None},
-    {5008, "left arrow", 26, 12, 24, Key::Outside},
-    {5010, "up arrow", 12, 26, 24, Key::Outside},
-    {5011, "vertical track", 12, 1, 24, Key::None},
-    {5012, "vertical thumb", 12, 26, 24, Key::Outside},
-    {5013, "down arrow", 12, 26, 24, Key::Outside},
-    {5014, "top cap", 12, 11, 24, Key::Outside},
-    {5015, "bottom cap", 11, 11, 24, Key::Outside},
-    {5019, "tree glyphs", 207, 16, 4, Key::Outside},
+    {5001, "list background", 300, 300, 24, false},
+    {5002, "header background", 1, 12, 24, false},
+    {5003, "header edge", 2, 12, 24, false},
+    {5004, "header separator", 2, 12, 24, false},
+    {5005, "horizontal thumb", 26, 12, 24, true},
+    {5006, "right arrow", 26, 12, 24, true},
+    {5007, "horizontal track", 1, 12, 24, false},
+    {5008, "left arrow", 26, 12, 24, true},
+    {5010, "up arrow", 12, 26, 24, true},
+    {5011, "vertical track", 12, 1, 24, false},
+    {5012, "vertical thumb", 12, 26, 24, true},
+    {5013, "down arrow", 12, 26, 24, true},
+    {5014, "top cap", 12, 11, 24, true},
+    {5015, "bottom cap", 11, 11, 24, true},
+    {5019, "tree glyphs", 207, 16, 4, true},
 };
 
 TEST(DefaultSkin, EveryPictureHasItsSizeAndDepth)
@@ -118,7 +117,7 @@ TEST(DefaultSkin, KeyColourOnlyWhereThePieceIsKeyed)
         ASSERT_NE(nullptr, bitmap);
         Pixels px(bitmap.get());
         ASSERT_EQ(static_cast<size_t>(p.width) * p.height, px.rgb.size());
-        if (p.key == Key::None)
+        if (!p.keyed)
         {
             EXPECT_EQ(0, std::count(px.rgb.begin(), px.rgb.end(), kMask));
             continue;
@@ -220,6 +219,46 @@ TEST_F(TreeGlyphs, EachCellDrawsAGlyphOnMaskWithAMaskMargin)
                 for (int x = 0; x < kCell && same; ++x)
                     same = Cell(cell, x, y) == Cell(other, x, y);
             EXPECT_FALSE(same) << "cell " << cell << " repeats cell " << other;
+        }
+    }
+}
+
+// An image list made from the strip, as CImageList::Create(id, 16, 1, magenta) makes it (no load flags) or from
+// a DIB section, has twelve images that show exactly as drawn, with their magenta transparent.
+TEST_F(TreeGlyphs, ImageListShowsTwelveGlyphsWithMagentaTransparent)
+{
+    struct ImageListDeleter
+    {
+        void operator()(HIMAGELIST h) const { ::ImageList_Destroy(h); }
+    };
+    BITMAPINFO bi = {};
+    bi.bmiHeader = {sizeof bi.bmiHeader, kCell, kCell, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    Bitmap canvas(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_NE(nullptr, canvas);
+    MemoryDC dc;
+    for (UINT flags : {0u, static_cast<UINT>(LR_CREATEDIBSECTION)})
+    {
+        std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter> list(
+            ::ImageList_LoadImageA(Library(), MAKEINTRESOURCE(5019), kCell, 1, kMask, IMAGE_BITMAP, flags));
+        ASSERT_NE(nullptr, list) << "flags " << flags;
+        ASSERT_EQ(kCells, ::ImageList_GetImageCount(list.get())) << "flags " << flags;
+        for (int cell = 0; cell < kCells; ++cell)
+        {
+            SCOPED_TRACE(testing::Message() << "flags " << flags << ", image " << cell);
+            HGDIOBJ old = ::SelectObject(dc.h, canvas.get());
+            RECT all = {0, 0, kCell, kCell};
+            ::FillRect(dc.h, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+            ASSERT_TRUE(::ImageList_Draw(list.get(), cell, dc.h, 0, 0, ILD_TRANSPARENT));
+            ::SelectObject(dc.h, old);
+            Pixels shown(canvas.get());
+            for (int y = 0; y < kCell; ++y)
+                for (int x = 0; x < kCell; ++x)
+                {
+                    COLORREF glyph = Cell(cell, x, y);
+                    ASSERT_EQ(glyph == kMask ? RGB(255, 255, 255) : glyph, shown.At(x, y))
+                        << "at " << x << "," << y;
+                }
         }
     }
 }
