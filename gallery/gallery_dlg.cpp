@@ -1,0 +1,205 @@
+#include "gallery_dlg.h"
+#include "look.h"
+#include "pages.h"
+#include "shots.h"
+
+#define GALLERY_DECLARE_FACTORY(id, title) CGalleryPage* Create##id##Page();
+GALLERY_PAGES(GALLERY_DECLARE_FACTORY)
+
+namespace {
+
+struct PageEntry
+{
+    LPCTSTR pszTitle;
+    CGalleryPage* (*pfnCreate)();
+};
+
+#define GALLERY_PAGE_ENTRY(id, title) {title, &Create##id##Page},
+const PageEntry kPages[] = {GALLERY_PAGES(GALLERY_PAGE_ENTRY)};
+constexpr int kPageCount = sizeof(kPages) / sizeof(kPages[0]);
+
+// Layout, in pixels of the client area.
+constexpr int kClientWidth = 900;
+constexpr int kClientHeight = 600;
+constexpr int kBandHeight = 64;
+constexpr int kPanelWidth = 210;
+constexpr int kPanelPadding = 12;
+constexpr int kItemHeight = 34;
+constexpr int kMargin = 24;
+constexpr int kHeadingHeight = 32;
+constexpr int kRuleGap = 8;
+
+const UINT WM_TAKE_SHOTS = WM_APP + 1;
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
+    ON_WM_PAINT()
+    ON_WM_CTLCOLOR()
+    ON_WM_DRAWITEM()
+    ON_LBN_SELCHANGE(IDC_PAGE_LIST, OnPageListSelChange)
+    ON_MESSAGE(WM_TAKE_SHOTS, OnTakeShots)
+END_MESSAGE_MAP()
+
+CGalleryDlg::CGalleryDlg(LPCTSTR lpszShotsDir)
+    : CDialog(IDD_GALLERY), m_strShotsDir(lpszShotsDir), m_bShotsSaved(FALSE), m_nCurrent(-1), m_pages(kPageCount)
+{
+}
+
+CGalleryDlg::~CGalleryDlg() = default;
+
+BOOL CGalleryDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    CreateLook();
+    Layout();
+    for (const PageEntry& page : kPages)
+        SendDlgItemMessage(IDC_PAGE_LIST, LB_ADDSTRING, 0, (LPARAM)page.pszTitle);
+    ShowPage(0);
+    GetDlgItem(IDC_PAGE_LIST)->SetFocus();
+    if (!m_strShotsDir.IsEmpty())
+        PostMessage(WM_TAKE_SHOTS);
+    return FALSE;   // the focus is set
+}
+
+void CGalleryDlg::CreateLook()
+{
+    look::CreateUiFont(m_fontTitle, 22, FW_BOLD);
+    look::CreateUiFont(m_fontSubtitle, 13);
+    look::CreateUiFont(m_fontHeading, 20, FW_BOLD);
+    look::CreateUiFont(m_fontItem, 14);
+    look::CreateUiFont(m_fontItemSelected, 14, FW_BOLD);
+    m_brushPanel.Attach(::CreateSolidBrush(look::kPanel));
+}
+
+void CGalleryDlg::Layout()
+{
+    CRect window(0, 0, kClientWidth, kClientHeight);
+    ::AdjustWindowRectEx(&window, GetStyle(), FALSE, GetExStyle());
+    SetWindowPos(NULL, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CenterWindow();
+
+    CWnd* pList = GetDlgItem(IDC_PAGE_LIST);
+    pList->MoveWindow(0, kBandHeight + kPanelPadding, kPanelWidth, kClientHeight - kBandHeight - kPanelPadding);
+    pList->SendMessage(LB_SETITEMHEIGHT, 0, kItemHeight);
+}
+
+CRect CGalleryDlg::HeadingRect() const
+{
+    int top = kBandHeight + kMargin - 6;
+    return CRect(kPanelWidth + kMargin, top, kClientWidth - kMargin, top + kHeadingHeight);
+}
+
+CRect CGalleryDlg::PageRect() const
+{
+    CRect heading = HeadingRect();
+    return CRect(heading.left, heading.bottom + 2 * kRuleGap, heading.right, kClientHeight - kMargin);
+}
+
+CGalleryPage* CGalleryDlg::PageAt(int nPage)
+{
+    std::unique_ptr<CGalleryPage>& page = m_pages[nPage];
+    if (!page)
+    {
+        // A new page takes the focus when its dialog initialises; give it back.
+        HWND hFocus = ::GetFocus();
+        std::unique_ptr<CGalleryPage> created(kPages[nPage].pfnCreate());
+        if (!created->CreatePage(this))
+            return NULL;
+        created->MoveWindow(PageRect());
+        page = std::move(created);
+        if (hFocus)
+            ::SetFocus(hFocus);
+    }
+    return page.get();
+}
+
+void CGalleryDlg::ShowPage(int nPage)
+{
+    if (nPage == m_nCurrent)
+        return;
+    CGalleryPage* pPage = PageAt(nPage);
+    if (m_nCurrent >= 0 && m_pages[m_nCurrent])
+        m_pages[m_nCurrent]->ShowWindow(SW_HIDE);
+    m_nCurrent = nPage;
+    SendDlgItemMessage(IDC_PAGE_LIST, LB_SETCURSEL, nPage);
+    if (pPage)
+        pPage->ShowWindow(SW_SHOW);
+    CRect heading = HeadingRect();
+    heading.bottom += kRuleGap + 1;
+    InvalidateRect(&heading);
+}
+
+void CGalleryDlg::OnPageListSelChange()
+{
+    int nPage = (int)SendDlgItemMessage(IDC_PAGE_LIST, LB_GETCURSEL);
+    if (nPage >= 0)
+        ShowPage(nPage);
+}
+
+void CGalleryDlg::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect band(0, 0, kClientWidth, kBandHeight);
+    look::FillSolid(dc, band, look::kBand);
+    band.DeflateRect(kMargin, 0);
+    look::DrawLabel(dc, m_fontTitle, look::kBandText, "LumCtrl Gallery", band, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    look::DrawLabel(dc, m_fontSubtitle, look::kBandSubtext, "Skinned controls for MFC dialogs", band,
+                    DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+
+    // The strip of the panel above the page list.
+    look::FillSolid(dc, CRect(0, kBandHeight, kPanelWidth, kBandHeight + kPanelPadding), look::kPanel);
+
+    CRect heading = HeadingRect();
+    if (m_nCurrent >= 0)
+        look::DrawLabel(dc, m_fontHeading, look::kHeading, kPages[m_nCurrent].pszTitle, heading,
+                        DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    look::FillSolid(dc, CRect(heading.left, heading.bottom + kRuleGap, heading.right, heading.bottom + kRuleGap + 1),
+                    look::kRule);
+}
+
+HBRUSH CGalleryDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    if (pWnd->GetDlgCtrlID() == IDC_PAGE_LIST)
+        return (HBRUSH)m_brushPanel.GetSafeHandle();
+    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+}
+
+void CGalleryDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    if (nIDCtl == IDC_PAGE_LIST)
+        DrawPageItem(*lpDrawItemStruct);
+    else
+        CDialog::OnDrawItem(nIDCtl, lpDrawItemStruct);
+}
+
+void CGalleryDlg::DrawPageItem(const DRAWITEMSTRUCT& item)
+{
+    if (item.itemID >= (UINT)kPageCount || !(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
+        return;
+    // The selected page's entry takes the page area's colour, so it reads as a tab of it.
+    BOOL bSelected = (item.itemState & ODS_SELECTED) != 0;
+    CRect rect(item.rcItem);
+    look::FillSolid(item.hDC, rect, bSelected ? look::PageColor() : look::kPanel);
+    if (bSelected)
+        look::FillSolid(item.hDC, CRect(rect.left, rect.top, rect.left + 4, rect.bottom), look::kAccent);
+    rect.DeflateRect(kMargin, 0, 8, 0);
+    look::DrawLabel(item.hDC, bSelected ? m_fontItemSelected : m_fontItem, look::kPanelText, kPages[item.itemID].pszTitle,
+                    rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+}
+
+LRESULT CGalleryDlg::OnTakeShots(WPARAM, LPARAM)
+{
+    ShowWindow(SW_SHOWNORMAL);
+    m_bShotsSaved = TRUE;
+    for (int nPage = 0; nPage < kPageCount; ++nPage)
+    {
+        ShowPage(nPage);
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        DispatchPending();
+        if (!SaveWindowBitmap(this, ShotPath(m_strShotsDir, nPage, kPages[nPage].pszTitle)))
+            m_bShotsSaved = FALSE;
+    }
+    EndDialog(IDCANCEL);
+    return 0;
+}
