@@ -72,7 +72,7 @@ target_link_libraries(lum_test_support PUBLIC LumCtrl gtest)
 target_compile_options(lum_test_support PRIVATE ${LUM_WARNINGS})
 
 # One executable per subsystem: tests/<subsystem>/*.cpp (and its *.rc).
-file(GLOB LUM_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
+file(GLOB LUM_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*)
 foreach(dir ${LUM_TEST_DIRS})
   get_filename_component(sub ${dir} NAME)
   if(NOT IS_DIRECTORY ${dir} OR sub STREQUAL "support" OR sub STREQUAL "fuzz" OR sub STREQUAL "package")

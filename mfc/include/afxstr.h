@@ -1,15 +1,30 @@
 // afxstr.h - CString, the 8-bit string of the layer. Its only member is the pointer to its
-// characters, so a CString passed to a printf-style function reads as its text.
+// characters.
 #pragma once
+
+class CString;
+
+namespace LumAfxDetail {
+
+// GCC passes a class with a destructor through "..." by address, so printf-style functions would
+// read a CString argument as garbage: Format and its kin are templates that hand the callee the
+// text of each CString argument and every other argument as it is.
+LPCSTR FormatArg(const CString& str);
+template<class T>
+inline const T& FormatArg(const T& value) { return value; }
+
+}  // namespace LumAfxDetail
 
 class LUMAFX_API CString
 {
 public:
     CString();
     CString(const CString& src);
+    CString(CString&& src) noexcept;
     CString(LPCSTR psz);                    // a MAKEINTRESOURCE value loads the string resource
     CString(LPCSTR pch, int nLength);
     CString(const unsigned char* psz);
+    CString(LPCWSTR pwsz);                  // converted with the ANSI code page
     explicit CString(char ch, int nRepeat = 1);
     ~CString();
 
@@ -25,12 +40,16 @@ public:
 
     // assignment and concatenation
     CString& operator=(const CString& src);
+    CString& operator=(CString&& src) noexcept;
     CString& operator=(LPCSTR psz);
+    CString& operator=(LPCWSTR pwsz);
     CString& operator=(const unsigned char* psz);
     CString& operator=(char ch);
     CString& operator+=(const CString& src);
     CString& operator+=(LPCSTR psz);
     CString& operator+=(char ch);
+    void SetString(LPCSTR psz) { *this = psz; }
+    void SetString(LPCSTR pch, int nLength) { SetData(pch, nLength); }
     void Append(LPCSTR psz);
     void Append(LPCSTR psz, int nLength);
     void AppendChar(char ch);
@@ -81,22 +100,50 @@ public:
     int ReverseFind(char ch) const;
     int FindOneOf(LPCSTR pszCharSet) const;
 
-    // formatting
-    void AFX_CDECL Format(LPCSTR pszFormat, ...);
-    void AFX_CDECL Format(UINT nFormatID, ...);
-    void AFX_CDECL AppendFormat(LPCSTR pszFormat, ...);
+    // formatting; the arguments may name this very string
+    template<class... Args>
+    void Format(LPCSTR pszFormat, const Args&... args)
+    {
+        Call(&CString::FormatV, pszFormat, LumAfxDetail::FormatArg(args)...);
+    }
+    template<class... Args>
+    void Format(UINT nFormatID, const Args&... args) { Format(LoadFormat(nFormatID), args...); }
+    template<class... Args>
+    void AppendFormat(LPCSTR pszFormat, const Args&... args)
+    {
+        Call(&CString::AppendFormatV, pszFormat, LumAfxDetail::FormatArg(args)...);
+    }
+    template<class... Args>
+    void AppendFormat(UINT nFormatID, const Args&... args) { AppendFormat(LoadFormat(nFormatID), args...); }
+    // FormatMessage takes FormatMessage's inserts: %1, %2!d!, ...
+    template<class... Args>
+    void FormatMessage(LPCSTR pszFormat, const Args&... args)
+    {
+        Call(&CString::FormatMessageVa, pszFormat, LumAfxDetail::FormatArg(args)...);
+    }
+    template<class... Args>
+    void FormatMessage(UINT nFormatID, const Args&... args) { FormatMessage(LoadFormat(nFormatID), args...); }
     void FormatV(LPCSTR pszFormat, va_list args);
     void AppendFormatV(LPCSTR pszFormat, va_list args);
+    void FormatMessageV(LPCSTR pszFormat, va_list* pArgList);
     BOOL LoadString(UINT nID);
+
+    // code pages
+    void AnsiToOem();
+    void OemToAnsi();
 
     // raw buffer
     LPSTR GetBuffer(int nMinBufLength = 0);
     LPSTR GetBufferSetLength(int nNewLength);
     void ReleaseBuffer(int nNewLength = -1);
+    void ReleaseBufferSetLength(int nNewLength) { ReleaseBuffer(nNewLength); }
+    void Preallocate(int nLength) { Reserve(nLength, true); }
+    int GetAllocLength() const { return Data()->nAllocLength; }
     void FreeExtra();
     LPSTR LockBuffer() { return GetBuffer(0); }
     void UnlockBuffer() {}
     void Truncate(int nNewLength);
+    static int StringLength(LPCSTR psz);
 
 private:
     struct StringData
@@ -109,9 +156,14 @@ private:
     void Reserve(int nLength, bool bKeep);
     void SetData(LPCSTR pch, int nLength);
     void Release();
+    static CString LoadFormat(UINT nFormatID);
+    void FormatMessageVa(LPCSTR pszFormat, va_list args) { FormatMessageV(pszFormat, &args); }
+    void AFX_CDECL Call(void (CString::*pfnFormatV)(LPCSTR, va_list), LPCSTR pszFormat, ...);
 
     LPSTR m_pszData;
 };
+
+inline LPCSTR LumAfxDetail::FormatArg(const CString& str) { return str; }
 
 inline bool operator==(const CString& a, const CString& b) { return a.Compare(b) == 0; }
 inline bool operator==(const CString& a, LPCSTR b) { return a.Compare(b) == 0; }

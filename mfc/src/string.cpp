@@ -3,8 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 #include <ctype.h>
-#include <mbstring.h>
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -54,8 +54,7 @@ void CString::SetData(LPCSTR pch, int nLength)
     }
     if (pch >= m_pszData && pch <= m_pszData + GetLength())
     {
-        CString copy(pch, nLength);   // source lies in our own buffer
-        *this = copy;
+        *this = CString(pch, nLength);   // the source lies in our own buffer
         return;
     }
     Reserve(nLength, false);
@@ -66,6 +65,8 @@ void CString::SetData(LPCSTR pch, int nLength)
 
 CString::CString() : m_pszData(NilChars()) {}
 CString::CString(const CString& src) : m_pszData(NilChars()) { SetData(src, src.GetLength()); }
+CString::CString(CString&& src) noexcept : m_pszData(src.m_pszData) { src.m_pszData = NilChars(); }
+CString::CString(LPCWSTR pwsz) : m_pszData(NilChars()) { *this = pwsz; }
 CString::CString(LPCSTR pch, int nLength) : m_pszData(NilChars()) { SetData(pch, nLength); }
 CString::CString(const unsigned char* psz) : m_pszData(NilChars()) { *this = (LPCSTR)psz; }
 CString::CString(char ch, int nRepeat) : m_pszData(NilChars())
@@ -109,7 +110,26 @@ CString& CString::operator=(const CString& src)
         SetData(src, src.GetLength());
     return *this;
 }
+CString& CString::operator=(CString&& src) noexcept
+{
+    std::swap(m_pszData, src.m_pszData);
+    return *this;
+}
 CString& CString::operator=(LPCSTR psz) { SetData(psz, SafeLength(psz)); return *this; }
+
+CString& CString::operator=(LPCWSTR pwsz)
+{
+    int nLength = pwsz ? ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, NULL, 0, NULL, NULL) - 1 : 0;
+    if (nLength <= 0)
+        Empty();
+    else
+    {
+        Reserve(nLength, false);
+        ::WideCharToMultiByte(CP_ACP, 0, pwsz, -1, m_pszData, nLength + 1, NULL, NULL);
+        Data()->nDataLength = nLength;
+    }
+    return *this;
+}
 CString& CString::operator=(const unsigned char* psz) { return *this = (LPCSTR)psz; }
 CString& CString::operator=(char ch) { SetData(&ch, 1); return *this; }
 
@@ -342,55 +362,66 @@ int CString::FindOneOf(LPCSTR pszCharSet) const
     return m_pszData[n] ? (int)n : -1;
 }
 
-void CString::AppendFormatV(LPCSTR pszFormat, va_list args)
+// Formats into a new block, as the arguments may point into this string.
+void CString::FormatV(LPCSTR pszFormat, va_list args)
 {
     va_list count;
     va_copy(count, args);
-    int n = _vscprintf(pszFormat, count);
+    int n = vsnprintf(NULL, 0, pszFormat, count);
     va_end(count);
-    if (n <= 0)
-        return;
-    int nOld = GetLength();
-    Reserve(nOld + n, true);
-    vsnprintf(m_pszData + nOld, n + 1, pszFormat, args);
-    Data()->nDataLength = nOld + n;
-    m_pszData[nOld + n] = 0;
-}
-
-void CString::FormatV(LPCSTR pszFormat, va_list args)
-{
     CString result;
-    result.AppendFormatV(pszFormat, args);
-    *this = result;   // the arguments may name this very string
+    if (n > 0)
+    {
+        result.Reserve(n, false);
+        vsnprintf(result.m_pszData, n + 1, pszFormat, args);
+        result.Data()->nDataLength = n;
+    }
+    *this = std::move(result);
 }
 
-void AFX_CDECL CString::Format(LPCSTR pszFormat, ...)
+void CString::AppendFormatV(LPCSTR pszFormat, va_list args)
 {
-    va_list args;
-    va_start(args, pszFormat);
-    FormatV(pszFormat, args);
-    va_end(args);
-}
-
-void AFX_CDECL CString::Format(UINT nFormatID, ...)
-{
-    CString format;
-    format.LoadString(nFormatID);
-    va_list args;
-    va_start(args, nFormatID);
-    FormatV(format, args);
-    va_end(args);
-}
-
-void AFX_CDECL CString::AppendFormat(LPCSTR pszFormat, ...)
-{
-    va_list args;
-    va_start(args, pszFormat);
     CString piece;
     piece.FormatV(pszFormat, args);
-    va_end(args);
     *this += piece;
 }
+
+void CString::FormatMessageV(LPCSTR pszFormat, va_list* pArgList)
+{
+    LPSTR pszMessage = NULL;
+    DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ALLOCATE_BUFFER, pszFormat, 0, 0,
+                               (LPSTR)&pszMessage, 0, pArgList);
+    SetData(pszMessage, (int)n);
+    ::LocalFree(pszMessage);
+}
+
+void AFX_CDECL CString::Call(void (CString::*pfnFormatV)(LPCSTR, va_list), LPCSTR pszFormat, ...)
+{
+    va_list args;
+    va_start(args, pszFormat);
+    (this->*pfnFormatV)(pszFormat, args);
+    va_end(args);
+}
+
+CString CString::LoadFormat(UINT nFormatID)
+{
+    CString strFormat;
+    strFormat.LoadString(nFormatID);
+    return strFormat;
+}
+
+void CString::AnsiToOem()
+{
+    if (!IsEmpty())
+        ::CharToOemA(m_pszData, m_pszData);
+}
+
+void CString::OemToAnsi()
+{
+    if (!IsEmpty())
+        ::OemToCharA(m_pszData, m_pszData);
+}
+int CString::StringLength(LPCSTR psz) { return SafeLength(psz); }
 
 LPSTR CString::GetBuffer(int nMinBufLength)
 {

@@ -1,0 +1,3 @@
+// afxdlgs.h - standard dialogs (none are needed beyond afxwin.h).
+#pragma once
+#include "afxwin.h"

@@ -1,0 +1,3 @@
+// afxext.h - extensions: the control bars live in afxwin.h here.
+#pragma once
+#include "afxwin.h"
