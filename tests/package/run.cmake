@@ -38,8 +38,9 @@ run("configuring the application"
   -DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
 run("building the application" ${CMAKE_COMMAND} --build ${app_build})
 
-# The application finds the DLL beside itself, as it would once deployed.
-file(COPY ${prefix}/bin/LumCtrl.dll DESTINATION ${app_build})
+if(NOT EXISTS ${app_build}/LumCtrl.dll)
+  message(FATAL_ERROR "the application's build did not put LumCtrl.dll beside it")
+endif()
 find_program(WINE wine REQUIRED)
 execute_process(COMMAND ${WINE} ${app_build}/app.exe RESULT_VARIABLE rc TIMEOUT 120)
 if(NOT rc EQUAL 0)
