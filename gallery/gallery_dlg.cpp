@@ -195,8 +195,8 @@ LRESULT CGalleryDlg::OnTakeShots(WPARAM, LPARAM)
     for (int nPage = 0; nPage < kPageCount; ++nPage)
     {
         ShowPage(nPage);
-        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         DispatchPending();
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         if (!SaveWindowBitmap(this, ShotPath(m_strShotsDir, nPage, kPages[nPage].pszTitle)))
             m_bShotsSaved = FALSE;
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string.h>
 #include <string>
 #include <vector>
 
