@@ -12,10 +12,23 @@ set(LUM_WIN_DEFINES WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX 
 set(LUM_WARNINGS -Wall -Wextra -Wno-unused-parameter -Wno-cast-function-type)
 set(LUM_SYSTEM_LIBS comctl32 gdi32 user32 msimg32 gdiplus ole32 oleaut32 uuid shell32 shlwapi comdlg32)
 
+# windres reads the pictures a resource script names, which the dependency scanner does not follow: make
+# each script depend on the bitmaps beside it and in its res/ folder.
+function(lum_rc_picture_depends)
+  foreach(src IN LISTS ARGN)
+    if(src MATCHES "\\.rc$")
+      get_filename_component(dir ${src} DIRECTORY)
+      file(GLOB pictures CONFIGURE_DEPENDS ${dir}/*.bmp ${dir}/res/*.bmp)
+      set_source_files_properties(${src} PROPERTIES OBJECT_DEPENDS "${pictures}")
+    endif()
+  endforeach()
+endfunction()
+
 # ---- the library DLL -------------------------------------------------------------------------
 file(GLOB LUM_MFC_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/mfc/src/*.cpp)
 file(GLOB LUM_LIB_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.cpp ${CMAKE_SOURCE_DIR}/src/*/*.rc)
 
+lum_rc_picture_depends(${LUM_LIB_SOURCES})
 add_library(LumCtrl SHARED ${LUM_MFC_SOURCES} ${LUM_LIB_SOURCES})
 target_include_directories(LumCtrl
   PUBLIC  $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/mfc/include> $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}/include>
@@ -82,6 +95,7 @@ foreach(dir ${LUM_TEST_DIRS})
   if(NOT srcs)
     continue()
   endif()
+  lum_rc_picture_depends(${srcs})
   add_executable(test_${sub} ${srcs})
   target_link_libraries(test_${sub} PRIVATE lum_test_support LumCtrl)
   target_include_directories(test_${sub} PRIVATE ${CMAKE_SOURCE_DIR}/src ${dir})

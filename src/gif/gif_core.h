@@ -5,16 +5,7 @@
 #pragma once
 #include <cstddef>
 
-// Pure-logic classes live in LumCtrl.dll too, and the Windows tests reach them through it.
-#ifndef LUM_CORE_API
-#if defined(_WIN32) && defined(LUM_BUILDING_DLL)
-#define LUM_CORE_API __declspec(dllexport)
-#elif defined(_WIN32)
-#define LUM_CORE_API __declspec(dllimport)
-#else
-#define LUM_CORE_API
-#endif
-#endif
+#include "core_api.h"
 
 namespace lumgif {
 
