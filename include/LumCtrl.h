@@ -1,4 +1,8 @@
-// LumCtrl.h - the public classes of the LumCtrl skinned-control library.
+// LumCtrl.h - the skinned controls of the LumCtrl library for MFC applications.
 #pragma once
+
 #include <afxwin.h>
 #include <afxcmn.h>
+
+#include "skin/BmLoader.h"
+#include "buttons/LumButton.h"

@@ -9,6 +9,7 @@ class CDialog;
 class CWinThread;
 class CWinApp;
 class CScrollBar;
+class CListBox;
 class CDataExchange;
 class CMenu;
 class CRgn;
@@ -97,6 +98,7 @@ enum AfxSig
     AfxSig_vCALC,     // void (BOOL, NCCALCSIZE_PARAMS*)
     AfxSig_vOWNER,    // void (int, LPxxxSTRUCT)        WM_DRAWITEM, WM_MEASUREITEM
     AfxSig_iis,       // int (int, LPCOMPAREITEMSTRUCT)
+    AfxSig_iwWw,      // int (UINT, CListBox*, UINT)
     AfxSig_vwl,       // void (UINT, LPARAM)
     AfxSig_vHELPINFO, // BOOL (HELPINFO*)
     AfxSig_vSTYLE,    // void (int, LPSTYLESTRUCT)
@@ -195,6 +197,8 @@ struct AFX_CTLCOLOR
 #define ON_WM_SYSKEYDOWN()    _LUM_MSG(WM_SYSKEYDOWN, AfxSig_vwww, void (AFX_MSG_CALL CWnd::*)(UINT, UINT, UINT), OnSysKeyDown)
 #define ON_WM_SYSKEYUP()      _LUM_MSG(WM_SYSKEYUP, AfxSig_vwww, void (AFX_MSG_CALL CWnd::*)(UINT, UINT, UINT), OnSysKeyUp)
 #define ON_WM_SYSCHAR()       _LUM_MSG(WM_SYSCHAR, AfxSig_vwww, void (AFX_MSG_CALL CWnd::*)(UINT, UINT, UINT), OnSysChar)
+#define ON_WM_VKEYTOITEM()    _LUM_MSG(WM_VKEYTOITEM, AfxSig_iwWw, int (AFX_MSG_CALL CWnd::*)(UINT, CListBox*, UINT), OnVKeyToItem)
+#define ON_WM_CHARTOITEM()    _LUM_MSG(WM_CHARTOITEM, AfxSig_iwWw, int (AFX_MSG_CALL CWnd::*)(UINT, CListBox*, UINT), OnCharToItem)
 #define ON_WM_STYLECHANGED()  _LUM_MSG(WM_STYLECHANGED, AfxSig_vSTYLE, void (AFX_MSG_CALL CWnd::*)(int, LPSTYLESTRUCT), OnStyleChanged)
 #define ON_WM_SYSCOLORCHANGE() _LUM_MSG(WM_SYSCOLORCHANGE, AfxSig_vv, void (AFX_MSG_CALL CWnd::*)(void), OnSysColorChange)
 
@@ -219,7 +223,7 @@ struct AFX_CTLCOLOR
 
 // commands and control notifications
 #define _LUM_CMD(msg, code, id, lastId, sig, type, fn) \
-    { msg, (UINT)(code), (UINT)(id), (UINT)(lastId), sig, (AFX_PMSG)(static_cast<type>(&ThisClass::fn)) },
+    { msg, (UINT)(WORD)(code), (UINT)(id), (UINT)(lastId), sig, (AFX_PMSG)(static_cast<type>(&ThisClass::fn)) },
 #define ON_COMMAND(id, memberFxn) \
     _LUM_CMD(WM_COMMAND, CN_COMMAND, id, id, AfxSigCmd_v, void (AFX_MSG_CALL CCmdTarget::*)(void), memberFxn)
 #define ON_COMMAND_EX(id, memberFxn) \
@@ -558,6 +562,8 @@ protected:
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
     afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
+    afx_msg int OnVKeyToItem(UINT nKey, CListBox* pListBox, UINT nIndex);
+    afx_msg int OnCharToItem(UINT nChar, CListBox* pListBox, UINT nIndex);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);

@@ -35,6 +35,7 @@ union MessageMapFunctions
     void (AFX_MSG_CALL CWnd::*pfn_vCALC)(BOOL, NCCALCSIZE_PARAMS*);
     void (AFX_MSG_CALL CWnd::*pfn_vOWNER)(int, void*);
     int (AFX_MSG_CALL CWnd::*pfn_iis)(int, LPCOMPAREITEMSTRUCT);
+    int (AFX_MSG_CALL CWnd::*pfn_iwWw)(UINT, CListBox*, UINT);
     void (AFX_MSG_CALL CWnd::*pfn_vwl)(UINT, LPARAM);
     void (AFX_MSG_CALL CWnd::*pfn_vSTYLE)(int, LPSTYLESTRUCT);
     LRESULT (AFX_MSG_CALL CWnd::*pfn_lwl)(WPARAM, LPARAM);
@@ -287,6 +288,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     case AfxSig_iis:
         lResult = (this->*mmf.pfn_iis)((int)wParam, reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+        break;
+    case AfxSig_iwWw:
+        lResult = (this->*mmf.pfn_iwWw)(LOWORD(wParam), (CListBox*)CWnd::FromHandle((HWND)lParam), HIWORD(wParam));
         break;
     case AfxSig_vwl:
         (this->*mmf.pfn_vwl)((UINT)wParam, lParam);

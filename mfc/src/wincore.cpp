@@ -422,6 +422,22 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
     Default();
 }
 
+int CWnd::OnVKeyToItem(UINT, CListBox* pListBox, UINT)
+{
+    LRESULT lResult;
+    if (pListBox && ReflectLastMsg(((CWnd*)pListBox)->m_hWnd, &lResult))
+        return (int)lResult;
+    return (int)Default();
+}
+
+int CWnd::OnCharToItem(UINT, CListBox* pListBox, UINT)
+{
+    LRESULT lResult;
+    if (pListBox && ReflectLastMsg(((CWnd*)pListBox)->m_hWnd, &lResult))
+        return (int)lResult;
+    return (int)Default();
+}
+
 void CWnd::OnParentNotify(UINT message, LPARAM lParam)
 {
     if ((LOWORD(message) == WM_CREATE || LOWORD(message) == WM_DESTROY) && ReflectLastMsg((HWND)lParam))
@@ -441,6 +457,8 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_NCDESTROY()
     _LUM_RAW(WM_COMPAREITEM, AfxSig_iis, int (AFX_MSG_CALL CWnd::*)(int, LPCOMPAREITEMSTRUCT), OnCompareItem)
     _LUM_RAW(WM_DELETEITEM, AfxSig_vOWNER, void (AFX_MSG_CALL CWnd::*)(int, LPDELETEITEMSTRUCT), OnDeleteItem)
+    ON_WM_VKEYTOITEM()
+    ON_WM_CHARTOITEM()
     _LUM_RAW(WM_PARENTNOTIFY, AfxSig_vwl, void (AFX_MSG_CALL CWnd::*)(UINT, LPARAM), OnParentNotify)
 END_MESSAGE_MAP()
 
@@ -533,16 +551,16 @@ CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
 CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
 CDC* CWnd::GetDCEx(CRgn* prgnClip, DWORD flags)
 {
-    return CDC::FromHandle(::GetDCEx(m_hWnd, (HRGN)((CGdiObject*)prgnClip)->GetSafeHandle(), flags));
+    return CDC::FromHandle(::GetDCEx(m_hWnd, (HRGN)prgnClip->GetSafeHandle(), flags));
 }
 int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
-void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, (HRGN)((CGdiObject*)pRgn)->GetSafeHandle(), bErase); }
-void CWnd::ValidateRgn(CRgn* pRgn) { ::ValidateRgn(m_hWnd, (HRGN)((CGdiObject*)pRgn)->GetSafeHandle()); }
+void CWnd::InvalidateRgn(CRgn* pRgn, BOOL bErase) { ::InvalidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle(), bErase); }
+void CWnd::ValidateRgn(CRgn* pRgn) { ::ValidateRgn(m_hWnd, (HRGN)pRgn->GetSafeHandle()); }
 
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
 {
-    return ::RedrawWindow(m_hWnd, lpRectUpdate, (HRGN)((CGdiObject*)prgnUpdate)->GetSafeHandle(), flags);
+    return ::RedrawWindow(m_hWnd, lpRectUpdate, (HRGN)prgnUpdate->GetSafeHandle(), flags);
 }
 
 BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
