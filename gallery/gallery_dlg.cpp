@@ -24,7 +24,7 @@ constexpr int kClientHeight = 600;
 constexpr int kBandHeight = 64;
 constexpr int kPanelWidth = 210;
 constexpr int kPanelPadding = 12;
-constexpr int kItemHeight = 34;
+constexpr int kEntryHeight = 34;
 constexpr int kMargin = 24;
 constexpr int kHeadingHeight = 32;
 constexpr int kRuleGap = 8;
@@ -35,9 +35,7 @@ const UINT WM_TAKE_SHOTS = WM_APP + 1;
 
 BEGIN_MESSAGE_MAP(CGalleryDlg, CDialog)
     ON_WM_PAINT()
-    ON_WM_CTLCOLOR()
-    ON_WM_DRAWITEM()
-    ON_LBN_SELCHANGE(IDC_PAGE_LIST, OnPageListSelChange)
+    ON_LBN_SELCHANGE(IDC_PAGE_LIST, OnPageSelChange)
     ON_MESSAGE(WM_TAKE_SHOTS, OnTakeShots)
 END_MESSAGE_MAP()
 
@@ -48,28 +46,26 @@ CGalleryDlg::CGalleryDlg(LPCTSTR lpszShotsDir)
 
 CGalleryDlg::~CGalleryDlg() = default;
 
+void CGalleryDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_PAGE_LIST, m_selector);
+}
+
 BOOL CGalleryDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CreateLook();
-    Layout();
-    for (const PageEntry& page : kPages)
-        SendDlgItemMessage(IDC_PAGE_LIST, LB_ADDSTRING, 0, (LPARAM)page.pszTitle);
-    ShowPage(0);
-    GetDlgItem(IDC_PAGE_LIST)->SetFocus();
-    if (!m_strShotsDir.IsEmpty())
-        PostMessage(WM_TAKE_SHOTS);
-    return FALSE;   // the focus is set
-}
-
-void CGalleryDlg::CreateLook()
-{
     look::CreateUiFont(m_fontTitle, 22, FW_BOLD);
     look::CreateUiFont(m_fontSubtitle, 13);
     look::CreateUiFont(m_fontHeading, 20, FW_BOLD);
-    look::CreateUiFont(m_fontItem, 14);
-    look::CreateUiFont(m_fontItemSelected, 14, FW_BOLD);
-    m_brushPanel.Attach(::CreateSolidBrush(look::kPanel));
+    Layout();
+    for (const PageEntry& page : kPages)
+        m_selector.AddString(page.pszTitle);
+    ShowPage(0);
+    m_selector.SetFocus();
+    if (!m_strShotsDir.IsEmpty())
+        PostMessage(WM_TAKE_SHOTS);
+    return FALSE;   // the focus is set
 }
 
 void CGalleryDlg::Layout()
@@ -79,9 +75,8 @@ void CGalleryDlg::Layout()
     SetWindowPos(NULL, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CenterWindow();
 
-    CWnd* pList = GetDlgItem(IDC_PAGE_LIST);
-    pList->MoveWindow(0, kBandHeight + kPanelPadding, kPanelWidth, kClientHeight - kBandHeight - kPanelPadding);
-    pList->SendMessage(LB_SETITEMHEIGHT, 0, kItemHeight);
+    m_selector.MoveWindow(0, kBandHeight + kPanelPadding, kPanelWidth, kClientHeight - kBandHeight - kPanelPadding);
+    m_selector.SetItemHeight(0, kEntryHeight);
 }
 
 CRect CGalleryDlg::HeadingRect() const
@@ -122,7 +117,7 @@ void CGalleryDlg::ShowPage(int nPage)
     if (m_nCurrent >= 0 && m_pages[m_nCurrent])
         m_pages[m_nCurrent]->ShowWindow(SW_HIDE);
     m_nCurrent = nPage;
-    SendDlgItemMessage(IDC_PAGE_LIST, LB_SETCURSEL, nPage);
+    m_selector.SetCurSel(nPage);
     if (pPage)
         pPage->ShowWindow(SW_SHOW);
     CRect heading = HeadingRect();
@@ -130,9 +125,9 @@ void CGalleryDlg::ShowPage(int nPage)
     InvalidateRect(&heading);
 }
 
-void CGalleryDlg::OnPageListSelChange()
+void CGalleryDlg::OnPageSelChange()
 {
-    int nPage = (int)SendDlgItemMessage(IDC_PAGE_LIST, LB_GETCURSEL);
+    int nPage = m_selector.GetCurSel();
     if (nPage >= 0)
         ShowPage(nPage);
 }
@@ -141,51 +136,20 @@ void CGalleryDlg::OnPaint()
 {
     CPaintDC dc(this);
     CRect band(0, 0, kClientWidth, kBandHeight);
-    look::FillSolid(dc, band, look::kBand);
+    dc.FillSolidRect(&band, look::kBand);
     band.DeflateRect(kMargin, 0);
     look::DrawLabel(dc, m_fontTitle, look::kBandText, "LumCtrl Gallery", band, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     look::DrawLabel(dc, m_fontSubtitle, look::kBandSubtext, "Skinned controls for MFC dialogs", band,
                     DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 
-    // The strip of the panel above the page list.
-    look::FillSolid(dc, CRect(0, kBandHeight, kPanelWidth, kBandHeight + kPanelPadding), look::kPanel);
+    // The strip of the panel above the page selector.
+    dc.FillSolidRect(0, kBandHeight, kPanelWidth, kPanelPadding, look::kPanel);
 
     CRect heading = HeadingRect();
     if (m_nCurrent >= 0)
         look::DrawLabel(dc, m_fontHeading, look::kHeading, kPages[m_nCurrent].pszTitle, heading,
                         DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    look::FillSolid(dc, CRect(heading.left, heading.bottom + kRuleGap, heading.right, heading.bottom + kRuleGap + 1),
-                    look::kRule);
-}
-
-HBRUSH CGalleryDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    if (pWnd->GetDlgCtrlID() == IDC_PAGE_LIST)
-        return (HBRUSH)m_brushPanel.GetSafeHandle();
-    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-}
-
-void CGalleryDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
-{
-    if (nIDCtl == IDC_PAGE_LIST)
-        DrawPageItem(*lpDrawItemStruct);
-    else
-        CDialog::OnDrawItem(nIDCtl, lpDrawItemStruct);
-}
-
-void CGalleryDlg::DrawPageItem(const DRAWITEMSTRUCT& item)
-{
-    if (item.itemID >= (UINT)kPageCount || !(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
-        return;
-    // The selected page's entry takes the page area's colour, so it reads as a tab of it.
-    BOOL bSelected = (item.itemState & ODS_SELECTED) != 0;
-    CRect rect(item.rcItem);
-    look::FillSolid(item.hDC, rect, bSelected ? look::PageColor() : look::kPanel);
-    if (bSelected)
-        look::FillSolid(item.hDC, CRect(rect.left, rect.top, rect.left + 4, rect.bottom), look::kAccent);
-    rect.DeflateRect(kMargin, 0, 8, 0);
-    look::DrawLabel(item.hDC, bSelected ? m_fontItemSelected : m_fontItem, look::kPanelText, kPages[item.itemID].pszTitle,
-                    rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    dc.FillSolidRect(heading.left, heading.bottom + kRuleGap, heading.Width(), 1, look::kRule);
 }
 
 LRESULT CGalleryDlg::OnTakeShots(WPARAM, LPARAM)

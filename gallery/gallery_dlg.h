@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 #include "page.h"
+#include "selector.h"
 
 class CGalleryDlg : public CDialog
 {
@@ -14,33 +15,28 @@ public:
     BOOL ShotsSaved() const { return m_bShotsSaved; }
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override {}   // Enter does not close the gallery; Esc and the close box do
 
     afx_msg void OnPaint();
-    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
-    afx_msg void OnPageListSelChange();
+    afx_msg void OnPageSelChange();
     afx_msg LRESULT OnTakeShots(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void CreateLook();
     void Layout();
     void ShowPage(int nPage);
     CGalleryPage* PageAt(int nPage);
     CRect HeadingRect() const;
     CRect PageRect() const;
-    void DrawPageItem(const DRAWITEMSTRUCT& item);
 
     CString m_strShotsDir;
     BOOL m_bShotsSaved;
     int m_nCurrent;
     std::vector<std::unique_ptr<CGalleryPage>> m_pages;
+    CPageSelector m_selector;
     CFont m_fontTitle;
     CFont m_fontSubtitle;
     CFont m_fontHeading;
-    CFont m_fontItem;
-    CFont m_fontItemSelected;
-    CGdiObject m_brushPanel;
 };

@@ -13,22 +13,15 @@ void CreateUiFont(CFont& font, int nPixelHeight, int nWeight)
     font.CreateFontIndirect(&lf);
 }
 
-void FillSolid(HDC hDC, const RECT& rect, COLORREF color)
+void DrawLabel(CDC& dc, CFont& font, COLORREF color, LPCTSTR lpszText, CRect rect, UINT nFormat)
 {
-    COLORREF old = ::SetBkColor(hDC, color);
-    ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, &rect, NULL, 0, NULL);
-    ::SetBkColor(hDC, old);
-}
-
-void DrawLabel(HDC hDC, CFont& font, COLORREF color, LPCTSTR lpszText, RECT rect, UINT nFormat)
-{
-    HGDIOBJ hOldFont = ::SelectObject(hDC, font);
-    COLORREF oldColor = ::SetTextColor(hDC, color);
-    int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
-    ::DrawTextA(hDC, lpszText, -1, &rect, nFormat | DT_NOPREFIX);
-    ::SetBkMode(hDC, nOldMode);
-    ::SetTextColor(hDC, oldColor);
-    ::SelectObject(hDC, hOldFont);
+    CFont* pOldFont = dc.SelectObject(&font);
+    COLORREF oldColor = dc.SetTextColor(color);
+    int nOldMode = dc.SetBkMode(TRANSPARENT);
+    dc.DrawText(lpszText, -1, &rect, nFormat | DT_NOPREFIX);
+    dc.SetBkMode(nOldMode);
+    dc.SetTextColor(oldColor);
+    dc.SelectObject(pOldFont);
 }
 
 }  // namespace look

@@ -58,21 +58,17 @@ BOOL SaveWindowBitmap(CWnd* pWnd, LPCTSTR lpszPath)
     bmi.bmiHeader.biCompression = BI_RGB;
     bmi.bmiHeader.biSizeImage = RowBytes(rect.Width()) * rect.Height();
 
-    CDC* pDC = pWnd->GetDC();
+    CClientDC windowDC(pWnd);
     void* pBits = NULL;
-    CGdiObject bitmap;
-    bitmap.Attach(::CreateDIBSection(*pDC, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0));
+    CBitmap bitmap;
+    bitmap.Attach(::CreateDIBSection(windowDC, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0));
     CDC memDC;
-    memDC.Attach(::CreateCompatibleDC(*pDC));
-    BOOL bCopied = FALSE;
-    if (bitmap.GetSafeHandle() && memDC.GetSafeHdc())
-    {
-        HGDIOBJ hOld = ::SelectObject(memDC, bitmap);
-        bCopied = ::BitBlt(memDC, 0, 0, rect.Width(), rect.Height(), *pDC, 0, 0, SRCCOPY);
-        ::SelectObject(memDC, hOld);
-        ::GdiFlush();
-    }
-    pWnd->ReleaseDC(pDC);
+    if (!bitmap.GetSafeHandle() || !memDC.CreateCompatibleDC(&windowDC))
+        return FALSE;
+    CBitmap* pOld = memDC.SelectObject(&bitmap);
+    BOOL bCopied = memDC.BitBlt(0, 0, rect.Width(), rect.Height(), &windowDC, 0, 0, SRCCOPY);
+    memDC.SelectObject(pOld);
+    ::GdiFlush();
     return bCopied && WriteBmp(lpszPath, bmi.bmiHeader, pBits);
 }
 

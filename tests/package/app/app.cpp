@@ -69,7 +69,7 @@ const WORD kEditAtom = 0x0081;
 
 }  // namespace
 
-class CActionButton : public CWnd
+class CActionButton : public CButton
 {
 public:
     int m_nClicks = 0;
@@ -79,7 +79,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(CActionButton, CWnd)
+BEGIN_MESSAGE_MAP(CActionButton, CButton)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
 END_MESSAGE_MAP()
 
@@ -93,6 +93,7 @@ protected:
     {
         CDialog::DoDataExchange(pDX);
         DDX_Control(pDX, IDC_ACTION, m_button);
+        DDX_Control(pDX, IDC_NAME, m_edit);
         DDX_Text(pDX, IDC_NAME, m_strName);
     }
 
@@ -107,8 +108,8 @@ protected:
     {
         m_button.SendMessage(BM_CLICK);
         CString shown;
-        GetDlgItemText(IDC_NAME, shown);
-        SetDlgItemText(IDC_NAME, "after");
+        m_edit.GetWindowText(shown);
+        m_edit.SetWindowText("after");
         UpdateData(TRUE);
         if (m_button.m_nClicks != 1)
             EndDialog(kClickLost);
@@ -123,6 +124,7 @@ protected:
 
 private:
     CActionButton m_button;
+    CEdit m_edit;
 };
 
 BEGIN_MESSAGE_MAP(CProbeDlg, CDialog)
