@@ -6,9 +6,4 @@
     PAGE(Buttons,    "Buttons")                \
     PAGE(CheckEdit,  "Check boxes and edit")   \
     PAGE(Range,      "Range controls")         \
-    PAGE(Combo,      "Combo boxes")            \
-    PAGE(List,       "List")                   \
-    PAGE(Tree,       "Tree")                   \
-    PAGE(Gif,        "GIF")                    \
-    PAGE(DialogSkin, "Dialog skin")            \
-    PAGE(Shell,      "Shell")
+    PAGE(Gif,        "GIF")

@@ -1,4 +1,0 @@
-// Tree page: the tree control (placeholder for now).
-#include "page.h"
-
-CGalleryPage* CreateTreePage() { return new CPlaceholderPage; }
