@@ -318,6 +318,21 @@ TEST_F(GifCtrl, FirstFrameAppearsAfterAPaint)
     EXPECT_EQ(0, SpinnerFrame(Shot()));
 }
 
+// The caller's memory stays the caller's: the frames live on after it is freed.
+TEST_F(GifCtrl, LoadsFromGlobalMemoryItLeavesToTheCaller)
+{
+    const Bytes spinner = ReadBytes(SpinnerPath());
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, spinner.size());
+    std::copy(spinner.begin(), spinner.end(), static_cast<unsigned char*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    ASSERT_TRUE(gif_.Load(memory, DWORD(spinner.size())));
+    EXPECT_EQ(8, gif_.GetFrameCount());
+    EXPECT_EQ(0u, GlobalFlags(memory) & GMEM_LOCKCOUNT);
+    EXPECT_EQ(nullptr, GlobalFree(memory));
+    gif_.SetFirstFrame();
+    EXPECT_TRUE(WaitForPixel(SpinnerDot(0), SpinnerShade(0, 0)));
+}
+
 struct StillCase {
     const char* name;
     Bytes data;
