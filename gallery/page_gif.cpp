@@ -63,7 +63,8 @@ BOOL CGifPage::OnInitDialog()
     {
         // Loading gives the window the picture's size.
         CPoint at(kPicturesX + kPlaces[i].x, kPlaces[i].y);
-        m_pictures[i].Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(at, CSize(1, 1)), this, IDC_GIF_FIRST_PICTURE + i);
+        m_pictures[i].Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(at, CSize(1, 1)), this,
+                             IDC_GIF_FIRST_PICTURE + i);
         m_pictures[i].SetFile(ResPath(kPlaces[i].file));
     }
     m_pictures[kSlowSpinner].SetFrame(2);

@@ -430,7 +430,9 @@ TEST_F(GifCtrl, TruncatedAnimationPlaysTheFramesBeforeTheCut)
     EXPECT_TRUE(WaitForPixel({8, 8}, kPalette[kGreen]));
     EXPECT_TRUE(WaitForPixel({8, 8}, kPalette[kRed]));
 
-    ScratchFile spinner("cut spinner.gif", [] { Bytes b = ReadBytes(SpinnerPath()); b.resize(b.size() / 2); return b; }());
+    Bytes half = ReadBytes(SpinnerPath());
+    half.resize(half.size() / 2);
+    ScratchFile spinner("cut spinner.gif", half);
     ASSERT_TRUE(gif_.SetFile(spinner.Path()));
     EXPECT_GE(gif_.GetFrameCount(), 2);
     EXPECT_LT(gif_.GetFrameCount(), 8);
