@@ -6,3 +6,5 @@
 
 #include "skin/BmLoader.h"
 #include "buttons/LumButton.h"
+#include "buttons/LumCheckBox.h"
+#include "edit/LumEdit.h"
