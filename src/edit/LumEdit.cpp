@@ -1,5 +1,4 @@
 #include "edit/LumEdit.h"
-#include "skin/SkinDraw.h"
 #include <string>
 #include <string_view>
 
@@ -17,6 +16,7 @@ BEGIN_MESSAGE_MAP(CLumEdit, CEdit)
     ON_WM_CHAR()
     ON_WM_RBUTTONDOWN()
     ON_WM_CREATE()
+    ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 namespace {
@@ -77,6 +77,10 @@ int CLumEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SetFont(&lf);
     SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
     SetBGColor(::GetSysColor(COLOR_WINDOW));
+    // Only a multi-line edit takes a formatting rectangle, and the WM_SIZE that follows creation
+    // sets it back to the client area.
+    CRect format(0, 50, 100, 70);
+    SetRect(&format);
     return 0;
 }
 
@@ -206,7 +210,10 @@ void CLumEdit::OnPaint()
     CBitmapDC composed(&dc, composedBitmap);
 
     text.FillSolidRect(0, 0, w, h, kPaper);
+    // The edit leaves its clipping behind in the DC; the layers below need the whole of it.
+    int nSaved = text.SaveDC();
     DefWindowProc(WM_PAINT, (WPARAM)text.m_hDC, 0);
+    text.RestoreDC(nSaved);
 
     // Mask: paper 1, text 0. Then the paper in the text layer turns black.
     text.SetBkColor(kPaper);
@@ -240,7 +247,9 @@ void CLumEdit::LayBGImage(CDC& dc, CDC& picture, const CRect& client)
                       m_nImageHeight, SRCCOPY);
         break;
     case BG_TILE:
-        lumskin::FillWithBitmap(&dc, m_bgImage, client);
+        for (int x = client.left; x < client.right; x += m_nImageWidth)
+            for (int y = client.top; y < client.bottom; y += m_nImageHeight)
+                dc.BitBlt(x, y, m_nImageWidth, m_nImageHeight, &picture, 0, 0, SRCCOPY);
         break;
     }
 }
@@ -312,6 +321,14 @@ void CLumEdit::OnRButtonDown(UINT nFlags, CPoint point)
 {
     if (!m_numeric.IsNumericOnly())
         CEdit::OnRButtonDown(nFlags, point);
+}
+
+// The edit's context menu comes with the release, not the press: in numeric mode it would paste,
+// cut or undo past the number's rules.
+void CLumEdit::OnContextMenu(CWnd* pWnd, CPoint pos)
+{
+    if (!m_numeric.IsNumericOnly())
+        CEdit::OnContextMenu(pWnd, pos);
 }
 
 // In numeric mode only the keys that type a number, erase or move the caret come through; Delete

@@ -62,6 +62,7 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     DECLARE_MESSAGE_MAP()
 
 private:
