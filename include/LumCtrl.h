@@ -8,3 +8,4 @@
 #include "buttons/LumButton.h"
 #include "buttons/LumCheckBox.h"
 #include "edit/LumEdit.h"
+#include "gif/LumGifCtrl.h"
