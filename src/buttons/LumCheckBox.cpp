@@ -166,7 +166,7 @@ void CLumCheckButton::UncheckGroup()
     }
 }
 
-// What a click or the space bar does to an automatic control.
+// What a click or the space bar does: a plain control never changes.
 void CLumCheckButton::Toggle()
 {
     if (m_nKind == KIND_CHECKBOX)
@@ -223,7 +223,7 @@ void CLumCheckButton::OnMouseLeave()
 // one would change the state without the parent hearing of it.
 void CLumCheckButton::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_bPressed && IsAutomatic() && IsUnderPoint(point))
+    if (m_bPressed && IsUnderPoint(point))
         Toggle();
     RelayEvent(WM_LBUTTONUP, nFlags, MAKELPARAM(point.x, point.y));
     EndPress();

@@ -71,7 +71,6 @@ protected:
 private:
     enum Kind { KIND_PLAIN = 0, KIND_CHECKBOX = 2, KIND_RADIO = 4 };
 
-    BOOL IsAutomatic() const { return m_nKind == KIND_CHECKBOX || m_nKind == KIND_RADIO; }
     BOOL IsUnderPoint(CPoint point) const;
     void Toggle();
     void EndPress();
