@@ -117,6 +117,14 @@ protected:
         control.SetTextColor(kCaptionColour);
     }
 
+    // A column of radio buttons; the first starts a group.
+    template <size_t N>
+    void MakeGroup(CLumRadioButton (&group)[N], int x, UINT nFirstID)
+    {
+        for (size_t i = 0; i < N; i++)
+            Make(group[i], "R", i == 0 ? WS_GROUP : 0, CRect(x, 20 + 30 * i, x + 160, 50 + 30 * i), nFirstID + i);
+    }
+
     // A dialog item made by the system, then subclassed, as from a dialog template.
     HWND Subclass(CLumCheckButton& control, DWORD buttonType, UINT nID = IDC_FIRST)
     {
@@ -206,37 +214,29 @@ TEST_F(CheckMouse, HoverFollowsThePointerInAndOut)
 }
 
 // The check changes on the release, before the system sends BN_CLICKED: the parent's handler reads
-// the new state.
-TEST_F(CheckMouse, ClickTogglesAndNotifiesTheParent)
+// the new state. A double click acts as two clicks.
+TEST_F(CheckMouse, ClicksToggleAndNotifyTheParent)
 {
     CLumCheckBox box;
     Make(box, "Box");
     MessageRecorder recorder(hwnd(), std::vector<UINT>{WM_COMMAND});
     Click(box, kInBox);
     EXPECT_EQ(BST_CHECKED, box.GetCheck());
-    ExpectSequence(recorder, Clicks(IDC_FIRST, 1), "first click");
     MoveTo(hwnd(), kAway);
     EXPECT_TRUE(ShowsCell(box, 1));
     Click(box, kInBox);
     EXPECT_EQ(BST_UNCHECKED, box.GetCheck());
-    ExpectSequence(recorder, Clicks(IDC_FIRST, 1), "second click");
     MoveTo(hwnd(), kAway);
     EXPECT_TRUE(ShowsCell(box, 0));
-    const std::vector<CCheckParent::Clicked> expected = {{IDC_FIRST, BST_CHECKED}, {IDC_FIRST, BST_UNCHECKED}};
+    DoubleClick(box, kInBox);
+    EXPECT_EQ(BST_UNCHECKED, box.GetCheck());
+    ExpectSequence(recorder, Clicks(IDC_FIRST, 4), "two clicks and a double click");
+    const std::vector<CCheckParent::Clicked> expected = {{IDC_FIRST, BST_CHECKED}, {IDC_FIRST, BST_UNCHECKED},
+                                                         {IDC_FIRST, BST_CHECKED}, {IDC_FIRST, BST_UNCHECKED}};
     EXPECT_EQ(expected, parent.m_clicks);
 }
 
-TEST_F(CheckMouse, DoubleClickActsAsTwoClicks)
-{
-    CLumCheckBox box;
-    Make(box, "Box");
-    MessageRecorder recorder(hwnd(), std::vector<UINT>{WM_COMMAND});
-    DoubleClick(box, kInBox);
-    EXPECT_EQ(BST_UNCHECKED, box.GetCheck());
-    ExpectSequence(recorder, Clicks(IDC_FIRST, 2), "double click");
-}
-
-TEST_F(CheckMouse, PressDraggedOutAndReleasedOutsideChangesNothing)
+TEST_F(CheckMouse, PressDraggedOutIsNoClick)
 {
     CLumCheckBox box;
     Make(box, "Box");
@@ -244,28 +244,18 @@ TEST_F(CheckMouse, PressDraggedOutAndReleasedOutsideChangesNothing)
     Press(box, kInBox);
     EXPECT_TRUE(ShowsCell(box, 4));
     EXPECT_TRUE(box.GetState() & BST_PUSHED);
-
     MoveTo(hwnd(), kAway);
     EXPECT_TRUE(ShowsCell(box, 4)) << "the pressed cell stays until the release";
     EXPECT_FALSE(box.GetState() & BST_PUSHED) << "outside, the button no longer shows pushed";
-
     Release(hwnd(), kAway);
     EXPECT_TRUE(ShowsCell(box, 0)) << "the release outside ends the pressed look";
     EXPECT_EQ(BST_UNCHECKED, box.GetCheck());
     ExpectSequence(recorder, {}, "release outside");
-    EXPECT_EQ(nullptr, ::GetCapture());
-}
 
-TEST_F(CheckMouse, PressDraggedOutAndBackInStillClicks)
-{
-    CLumCheckBox box;
-    Make(box, "Box");
-    MessageRecorder recorder(hwnd(), std::vector<UINT>{WM_COMMAND});
     Press(box, kInBox);
     MoveTo(hwnd(), kAway);
-    EXPECT_FALSE(box.GetState() & BST_PUSHED);
     MoveTo(box, CPoint(12, 14));
-    EXPECT_TRUE(box.GetState() & BST_PUSHED);
+    EXPECT_TRUE(box.GetState() & BST_PUSHED) << "back inside";
     Release(box, CPoint(12, 14));
     EXPECT_EQ(BST_CHECKED, box.GetCheck());
     ExpectSequence(recorder, Clicks(IDC_FIRST, 1), "release back inside");
@@ -278,21 +268,6 @@ TEST_F(CheckMouse, ReleaseWithoutAPressOnTheControlChangesNothing)
     MoveTo(box, kInBox);
     // A release whose press went elsewhere (the system sends no BN_CLICKED for it).
     box.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(kInBox.x, kInBox.y));
-    EXPECT_EQ(BST_UNCHECKED, box.GetCheck());
-}
-
-TEST_F(CheckMouse, LosingTheFocusDuringAPressEndsIt)
-{
-    CLumCheckBox box;
-    Make(box, "Box");
-    HWND hOther = AddChild("EDIT", "", WS_BORDER, CRect(20, 200, 120, 220), IDC_FIRST + 9);
-    Press(box, kInBox);
-    EXPECT_TRUE(ShowsCell(box, 4));
-    ::SetFocus(hOther);
-    EXPECT_EQ(nullptr, ::GetCapture());
-    MoveTo(hwnd(), kAway);
-    EXPECT_TRUE(ShowsCell(box, 0));
-    Release(hwnd(), kAway);
     EXPECT_EQ(BST_UNCHECKED, box.GetCheck());
 }
 
@@ -359,22 +334,6 @@ TEST_F(CheckKind, ButtonTypeAtSubclassingDecidesTheBehaviour)
     }
 }
 
-TEST_F(CheckKind, CreateAddsTheAutomaticType)
-{
-    CLumCheckBox box;
-    CLumRadioButton radio;
-    Make(box, "Box", BS_LEFTTEXT);
-    Make(radio, "Radio", WS_GROUP, CRect(20, 60, 180, 90), IDC_FIRST + 1);
-    EXPECT_EQ((DWORD)BS_OWNERDRAW, box.GetStyle() & BS_TYPEMASK);
-    EXPECT_TRUE(box.GetStyle() & BS_LEFTTEXT);
-    Click(box, kInBox);
-    Click(box, kInBox);
-    Click(radio, kInBox);
-    Click(radio, kInBox);
-    EXPECT_EQ(BST_UNCHECKED, box.GetCheck()) << "a check box toggles";
-    EXPECT_EQ(BST_CHECKED, radio.GetCheck()) << "a radio button stays checked";
-}
-
 // ---- radio groups ----------------------------------------------------------------------------
 
 namespace {
@@ -390,11 +349,8 @@ struct RadioGroups
 TEST_F(CheckRadio, CheckingOneUnchecksItsGroupOnly)
 {
     RadioGroups r;
-    for (int i = 0; i < 3; i++)
-        Make(r.a[i], "A", i == 0 ? WS_GROUP : 0, CRect(20, 20 + 30 * i, 180, 50 + 30 * i), IDC_FIRST + i);
-    for (int i = 0; i < 2; i++)
-        Make(r.b[i], "B", i == 0 ? WS_GROUP : 0, CRect(200, 20 + 30 * i, 360, 50 + 30 * i), IDC_FIRST + 10 + i);
-    MoveTo(hwnd(), kAway);
+    MakeGroup(r.a, 20, IDC_FIRST);
+    MakeGroup(r.b, 200, IDC_FIRST + 10);
 
     r.b[1].SetCheck(BST_CHECKED);
     Click(r.a[0], kInBox);
@@ -417,24 +373,6 @@ TEST_F(CheckRadio, CheckingOneUnchecksItsGroupOnly)
     EXPECT_EQ(BST_CHECKED, r.b[1].GetCheck());
 }
 
-TEST_F(CheckRadio, UncheckMessageGoesToTheOtherMembers)
-{
-    RadioGroups r;
-    for (int i = 0; i < 3; i++)
-        Make(r.a[i], "A", i == 0 ? WS_GROUP : 0, CRect(20, 20 + 30 * i, 180, 50 + 30 * i), IDC_FIRST + i);
-    Make(r.b[0], "B", WS_GROUP, CRect(200, 20, 360, 50), IDC_FIRST + 10);
-    MessageRecorder others[] = {{r.a[0], std::vector<UINT>{WM_LUM_RADIO_UNCHECK}},
-                                {r.a[1], std::vector<UINT>{WM_LUM_RADIO_UNCHECK}},
-                                {r.a[2], std::vector<UINT>{WM_LUM_RADIO_UNCHECK}},
-                                {r.b[0], std::vector<UINT>{WM_LUM_RADIO_UNCHECK}}};
-    r.a[1].SetCheck(BST_CHECKED);
-    PumpIdle();
-    const size_t expected[] = {1, 0, 1, 0};
-    for (int i = 0; i < 4; i++)
-        EXPECT_EQ(expected[i], others[i].Messages().size()) << "button " << i;
-    EXPECT_EQ((UINT)(WM_USER + 0x100), (UINT)WM_LUM_RADIO_UNCHECK);
-}
-
 // The group walk passes over hidden and disabled members, so it never comes back to such a
 // control: checking one must still end.
 TEST_F(CheckRadio, CheckingADisabledOrHiddenMemberEnds)
@@ -442,8 +380,7 @@ TEST_F(CheckRadio, CheckingADisabledOrHiddenMemberEnds)
     for (DWORD how : {(DWORD)WS_DISABLED, (DWORD)0})
     {
         RadioGroups r;
-        for (int i = 0; i < 3; i++)
-            Make(r.a[i], "A", i == 0 ? WS_GROUP : 0, CRect(20, 20 + 30 * i, 180, 50 + 30 * i), IDC_FIRST + i);
+        MakeGroup(r.a, 20, IDC_FIRST);
         r.a[1].SetCheck(BST_CHECKED);
         r.a[2].SetCheck(BST_CHECKED);
         PumpIdle();
@@ -556,24 +493,15 @@ TEST_F(CheckCaption, RepaintsLeaveTheCaptionAsDrawnOnce)
     EXPECT_EQ(0, differ);
 }
 
-TEST_F(CheckCaption, TitleFontAndColour)
+TEST_F(CheckCaption, TitleAndColour)
 {
     CLumCheckBox box;
     Make(box, "i");
     int narrow = CountPixels(Capture(box), kCaption, kCaptionColour);
     box.SetTitle("WWWW");
-    int wide = CountPixels(Capture(box), kCaption, kCaptionColour);
-    EXPECT_GT(wide, 4 * narrow);
-
-    LOGFONT lf = {};
-    lf.lfHeight = -20;
-    lf.lfWeight = FW_BOLD;
-    lstrcpyA(lf.lfFaceName, "Arial");
-    box.SetFont(&lf);
-    box.SetTextColor(RGB(255, 0, 0));
-    EXPECT_EQ(RGB(255, 0, 0), box.SetTextColor(RGB(0, 128, 0)));
-    Pixels big = Capture(box);
-    EXPECT_GT(CountPixels(big, kCaption, RGB(0, 128, 0)), wide) << "a larger bold font";
+    EXPECT_GT(CountPixels(OnScreen(box), kCaption, kCaptionColour), 4 * narrow);
+    EXPECT_EQ(kCaptionColour, box.SetTextColor(RGB(0, 128, 0)));
+    EXPECT_GT(CountPixels(Capture(box), kCaption, RGB(0, 128, 0)), 4 * narrow);
 }
 
 TEST_F(CheckCaption, UnreadableSkinKeepsTheOldOne)
@@ -603,41 +531,28 @@ public:
 
 }  // namespace
 
-TEST_F(CheckCells, DrawBitmapCopiesTheCellOfAnyState)
+TEST_F(CheckCells, ProtectedDrawingMembers)
 {
     CExposedCheckBox box;
     Make(box, "");
     HBITMAP hStrip = (HBITMAP)::LoadImageA(NULL, strip.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
     EXPECT_EQ(8 * kCellSize, box.GetBitmapWidth(hStrip));
     EXPECT_EQ(kCellSize, box.GetBitmapHeight(hStrip));
-    ::DeleteObject(hStrip);
-
     CClientDC dc(&box);
     for (int state = -1; state <= 8; state++)
     {
         box.DrawBitmap(&dc, CRect(0, 0, 160, 30), 0, (CLumCheckBox::BTN_STATE)state);
-        int expected = state >= 0 && state < 8 ? state : 0;
-        EXPECT_EQ(kCell[expected], dc.GetPixel(kInBox)) << "state " << state;
+        EXPECT_EQ(kCell[state >= 0 && state < 8 ? state : 0], dc.GetPixel(kInBox)) << "state " << state;
     }
-}
-
-TEST_F(CheckCells, RegionAndTilingMembersUseTheSkinRoutines)
-{
-    CExposedCheckBox box;
-    Make(box, "");
-    HBITMAP hBitmap = (HBITMAP)::LoadImageA(NULL, strip.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-    HRGN hRgn = box.CreateRgnFromBitmap(hBitmap, kCell[0]);
-    ASSERT_NE(nullptr, hRgn);
+    box.FillWithBitmap(&dc, hStrip, CRect(30, 2, 60, 12));
+    EXPECT_EQ(kCell[0], dc.GetPixel(30, 2));
+    EXPECT_EQ(kCell[1], dc.GetPixel(59, 11));
+    HRGN hRgn = box.CreateRgnFromBitmap(hStrip, kCell[0]);
     CRect bounds;
     ::GetRgnBox(hRgn, &bounds);
     EXPECT_EQ(CRect(kCellSize, 0, 8 * kCellSize, kCellSize), bounds) << "the first cell is cut away";
     ::DeleteObject(hRgn);
-
-    CClientDC dc(&box);
-    box.FillWithBitmap(&dc, hBitmap, CRect(30, 2, 60, 12));
-    EXPECT_EQ(kCell[0], dc.GetPixel(30, 2));
-    EXPECT_EQ(kCell[1], dc.GetPixel(59, 11));
-    ::DeleteObject(hBitmap);
+    ::DeleteObject(hStrip);
 }
 
 // ---- tooltip ---------------------------------------------------------------------------------
