@@ -31,10 +31,8 @@ public:
     // The strip of eight cells from a bitmap file; its height becomes the box size. A file that
     // cannot be loaded leaves the skin as it was.
     void SetSkin(CString path);
-    // Kept for source compatibility: the controls draw only from the strip above, so these
-    // pictures and values are not used.
-    void SetSkin(UINT nNormal, UINT nChecked, UINT nHover, UINT nCheckedHover, UINT nDisabled,
-                 UINT nCheckedDisabled, short nLeft, short nTop, short nGap);
+    // Kept for source compatibility, without effect: the controls draw only from the strip above.
+    void SetSkin(UINT, UINT, UINT, UINT, UINT, UINT, short, short, short);
     void SetFont(LOGFONT* pLogFont);
     COLORREF SetTextColor(COLORREF color);
     void SetTitle(CString text);
@@ -46,7 +44,7 @@ protected:
     virtual void PreSubclassWindow();
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
 
-    // Copies the cell of `state` to the left edge of `rect`, centred vertically. The int is unused.
+    // Copies the cell of `state` to x = 0, centred in the height of `rect`. The int is unused.
     void DrawBitmap(CDC* pDC, RECT rect, int nUnused, BTN_STATE state);
     void FillWithBitmap(CDC* pDC, HBITMAP hBitmap, RECT rect);
     int GetBitmapWidth(HBITMAP hBitmap);
