@@ -6,4 +6,6 @@
 
 #include "skin/BmLoader.h"
 #include "buttons/LumButton.h"
+#include "buttons/LumCheckBox.h"
+#include "edit/LumEdit.h"
 #include "gif/LumGifCtrl.h"
