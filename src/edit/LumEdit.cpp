@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CLumEdit, CEdit)
     ON_WM_RBUTTONDOWN()
     ON_WM_CREATE()
     ON_WM_CONTEXTMENU()
+    ON_MESSAGE(WM_PASTE, OnPaste)
 END_MESSAGE_MAP()
 
 namespace {
@@ -329,6 +330,26 @@ void CLumEdit::OnContextMenu(CWnd* pWnd, CPoint pos)
 {
     if (!m_numeric.IsNumericOnly())
         CEdit::OnContextMenu(pWnd, pos);
+}
+
+// A paste in numeric mode, however it is asked for, acts as if its text were typed.
+LRESULT CLumEdit::OnPaste(WPARAM, LPARAM)
+{
+    if (!m_numeric.IsNumericOnly())
+        return Default();
+    CString text;
+    if (::IsClipboardFormatAvailable(CF_TEXT) && ::OpenClipboard(m_hWnd))
+    {
+        if (HANDLE hData = ::GetClipboardData(CF_TEXT))
+        {
+            if (const char* p = static_cast<const char*>(::GlobalLock(hData)))
+                text = p;
+            ::GlobalUnlock(hData);
+        }
+        ::CloseClipboard();
+    }
+    EditNumericText([&](lumedit::NumericText& t) { return m_numeric.processPaste(t, View(text)); });
+    return 0;
 }
 
 // In numeric mode only the keys that type a number, erase or move the caret come through; Delete

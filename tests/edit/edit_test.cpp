@@ -278,6 +278,40 @@ TEST_F(EditNumeric, KeysThatTypeNoNumberAreConsumed)
     ExpectSequence(chars, {}, "no character is typed");
 }
 
+void SetClipboardText(HWND owner, const char* text)
+{
+    ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+    strcpy(static_cast<char*>(::GlobalLock(hData)), text);
+    ::GlobalUnlock(hData);
+    ::SetClipboardData(CF_TEXT, hData);
+    ::CloseClipboard();
+}
+
+TEST_F(EditNumeric, PasteMessageTypesOnlyWhatANumberTakes)
+{
+    CLumEdit edit;
+    MakeNumeric(edit, 2, TRUE);
+    edit.SetValue(12.5);
+    edit.SetSel(2, 2);
+    SetClipboardText(edit, "abc");
+    edit.SendMessage(WM_PASTE);
+    EXPECT_EQ("12|.50", Shown(edit));
+    SetClipboardText(edit, "x7y");
+    edit.SendMessage(WM_PASTE);
+    EXPECT_EQ("127|.50", Shown(edit));
+    EXPECT_DOUBLE_EQ(127.5, edit.GetValue());
+
+    CLumEdit plain;
+    Make(plain);
+    plain.SetWindowText("");
+    plain.SendMessage(WM_PASTE);
+    CString text;
+    plain.GetWindowText(text);
+    EXPECT_STREQ("x7y", text) << "a plain edit pastes as usual";
+}
+
 namespace {
 
 // Closes whatever menu a right click opened, noting that there was one.
