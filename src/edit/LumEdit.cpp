@@ -413,9 +413,15 @@ BOOL CLumEdit::SetValue(double value)
 
 BOOL CLumEdit::SetDecimals(int nDecimals)
 {
+    int nOld = m_numeric.GetDecimals();
     if (!m_numeric.SetDecimals(nDecimals))
         return FALSE;
-    SetValue(GetValue());
+    if (!SetValue(GetValue()))
+    {
+        // The current value would need more than 17 digits: keep showing it as it was.
+        m_numeric.SetDecimals(nOld);
+        return FALSE;
+    }
     return TRUE;
 }
 

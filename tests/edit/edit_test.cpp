@@ -289,6 +289,21 @@ void SetClipboardText(HWND owner, const char* text)
     ::CloseClipboard();
 }
 
+TEST_F(EditNumeric, DecimalsThatBreakTheDigitLimitAreRefused)
+{
+    CLumEdit edit;
+    MakeNumeric(edit, 0, FALSE);
+    ASSERT_TRUE(edit.SetValue(1234567890123456.0));
+    EXPECT_FALSE(edit.SetDecimals(2)) << "16 integer digits and 2 decimals are more than 17";
+    EXPECT_EQ(0, edit.GetDecimals());
+    EXPECT_FALSE(edit.SetDecimals(-1));
+    EXPECT_EQ(0, edit.GetDecimals());
+    CString text;
+    edit.GetWindowText(text);
+    EXPECT_STREQ("1234567890123456", text);
+    EXPECT_TRUE(edit.SetDecimals(1));
+}
+
 TEST_F(EditNumeric, PasteMessageTypesOnlyWhatANumberTakes)
 {
     CLumEdit edit;
