@@ -6,3 +6,6 @@
 
 #include "skin/BmLoader.h"
 #include "buttons/LumButton.h"
+#include "range/LumSlider.h"
+#include "range/LumSpin.h"
+#include "range/LumProgressCtrl.h"
