@@ -45,3 +45,25 @@ struct AFX_THREAD_STATE
 };
 
 AFX_THREAD_STATE* AfxGetThreadState();
+
+// The temporary-object map of a wrapper class whose handle is the member `Handle`.
+template <class T, class H, H T::*Handle>
+CHandleMap& AfxTempMap(AfxHandleKind kind)
+{
+    struct Temporary
+    {
+        static CObject* Create(void* handle)
+        {
+            T* p = new T;
+            p->*Handle = (H)handle;
+            return p;
+        }
+        static void Destroy(CObject* object)
+        {
+            T* p = static_cast<T*>(object);
+            p->*Handle = NULL;   // a temporary never frees the handle it wraps
+            delete p;
+        }
+    };
+    return AfxGetThreadState()->Map(kind, &Temporary::Create, &Temporary::Destroy);
+}

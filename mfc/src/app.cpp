@@ -355,24 +355,9 @@ ExitModal:
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-namespace {
-CObject* CreateTempMenu(void* handle)
-{
-    CMenu* pMenu = new CMenu;
-    pMenu->m_hMenu = (HMENU)handle;
-    return pMenu;
-}
-void DestroyTempMenu(CObject* object)
-{
-    CMenu* pMenu = static_cast<CMenu*>(object);
-    pMenu->m_hMenu = NULL;
-    delete pMenu;
-}
-}  // namespace
-
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
-    return static_cast<CMenu*>(AfxGetThreadState()->Map(AFX_MAP_HMENU, &CreateTempMenu, &DestroyTempMenu).FromHandle(hMenu));
+    return static_cast<CMenu*>(AfxTempMap<CMenu, HMENU, &CMenu::m_hMenu>(AFX_MAP_HMENU).FromHandle(hMenu));
 }
 
 BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)

@@ -8,23 +8,9 @@ namespace {
 
 // ---- image list handle map
 
-CObject* CreateTempImageList(void* handle)
-{
-    CImageList* pImageList = new CImageList;
-    pImageList->m_hImageList = (HIMAGELIST)handle;
-    return pImageList;
-}
-
-void DestroyTempImageList(CObject* object)
-{
-    CImageList* pImageList = static_cast<CImageList*>(object);
-    pImageList->m_hImageList = NULL;
-    delete pImageList;
-}
-
 CHandleMap& ImageListMap()
 {
-    return AfxGetThreadState()->Map(AFX_MAP_HIMAGELIST, &CreateTempImageList, &DestroyTempImageList);
+    return AfxTempMap<CImageList, HIMAGELIST, &CImageList::m_hImageList>(AFX_MAP_HIMAGELIST);
 }
 
 HBITMAP BitmapHandle(CBitmap* pBitmap)

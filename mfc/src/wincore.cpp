@@ -4,23 +4,9 @@
 
 namespace {
 
-CObject* CreateTempWnd(void* handle)
-{
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = (HWND)handle;
-    return pWnd;
-}
-
-void DestroyTempWnd(CObject* object)
-{
-    CWnd* pWnd = static_cast<CWnd*>(object);
-    pWnd->m_hWnd = NULL;
-    delete pWnd;
-}
-
 CHandleMap& WndMap()
 {
-    return AfxGetThreadState()->Map(AFX_MAP_HWND, &CreateTempWnd, &DestroyTempWnd);
+    return AfxTempMap<CWnd, HWND, &CWnd::m_hWnd>(AFX_MAP_HWND);
 }
 
 // Attaches the window being created to its C++ object before the window's first message.

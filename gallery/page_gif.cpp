@@ -1,0 +1,4 @@
+// GIF page: animated pictures (placeholder for now).
+#include "page.h"
+
+CGalleryPage* CreateGifPage() { return new CPlaceholderPage; }
