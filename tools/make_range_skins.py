@@ -59,7 +59,7 @@ def test_pictures(out):
 
 # ---- gallery skins ---------------------------------------------------------------------------
 
-FACE = (212, 208, 200)        # the page colour anti-aliased rims are blended towards
+FACE = (240, 240, 240)        # the page colour anti-aliased rims are blended towards
 ACCENT = (0, 112, 204)
 TRACK = (168, 176, 190)
 
@@ -129,14 +129,14 @@ def gallery_pictures(out):
         write_bmp(os.path.join(out, name), w, h, pixel)
 
     # Horizontal slider: a groove 8 pixels high in a 20-pixel channel, a 20-pixel round thumb.
-    write('range_channel.bmp', 160, 20, groove(160, 20, TRACK, 6))
-    write('range_channel_active.bmp', 160, 20, groove(160, 20, ACCENT, 6))
+    write('range_channel.bmp', 240, 20, groove(240, 20, TRACK, 6))
+    write('range_channel_active.bmp', 240, 20, groove(240, 20, ACCENT, 6))
     write('range_thumb.bmp', 20, 20, knob(20, (235, 238, 244), (90, 100, 120)))
     write('range_thumb_active.bmp', 20, 20, knob(20, (120, 180, 240), (20, 80, 160)))
 
     # Vertical slider: a thin groove in a 22-pixel channel, a flat bar thumb of 22 x 10.
-    vgroove = groove(120, 22, (96, 172, 96), 8)
-    write('range_vchannel.bmp', 22, 120, lambda x, y: vgroove(y, x))
+    vgroove = groove(150, 22, (96, 172, 96), 8)
+    write('range_vchannel.bmp', 22, 150, lambda x, y: vgroove(y, x))
     orange = (225, 120, 30)
     write('range_vthumb.bmp', 22, 10,
           lambda x, y: shade(orange, -0.45) if x in (0, 21) or y in (0, 9) else mix(shade(orange, 0.35), orange, y / 9))
@@ -146,27 +146,35 @@ def gallery_pictures(out):
         for state in STATES:
             write('range_spin_%s_%s.bmp' % (arrow, state), 16, 11, arrow_face(16, 11, (70, 110, 170), state, pointing))
 
-    # Horizontal spin: one strip per arrow, four cells of 13 x 18 across.
+    # Horizontal spin: one strip per arrow, four cells of 13 x 22 across.
     for arrow, pointing in (('right', 'right'), ('left', 'left')):
-        faces = [arrow_face(13, 18, (30, 140, 130), state, pointing) for state in STATES]
-        write('range_spin_strip_%s.bmp' % arrow, 52, 18, lambda x, y: faces[x // 13](x % 13, y))
+        faces = [arrow_face(13, 22, (30, 140, 130), state, pointing) for state in STATES]
+        write('range_spin_strip_%s.bmp' % arrow, 52, 22, lambda x, y, faces=faces: faces[x // 13](x % 13, y))
 
-    # Three-picture progress bar of 240 x 16 and a diamond indicator.
-    back = groove(240, 16, (205, 210, 220), 0)
-    bar = groove(240, 16, (70, 160, 80), 0)
-    write('range_progress_back.bmp', 240, 16, lambda x, y: FACE if back(x, y) == MAGENTA else back(x, y))
-    write('range_progress_bar.bmp', 240, 16, lambda x, y: FACE if bar(x, y) == MAGENTA else bar(x, y))
-    diamond = lambda px, py: abs(px - 5) + abs(py - 8) <= 5
-    write('range_progress_indicator.bmp', 10, 16,
-          lambda x, y: mix((60, 60, 70), (250, 200, 40), coverage(diamond, x, y)))
+    # Progress bars are drawn unmasked: square ends with a dark rim and a glossy body.
+    def bar_body(w, h, fill, x_rim=True):
+        rim = shade(fill, -0.45)
 
-    # Seven-picture progress bar: 6-pixel rounded caps and a one-pixel middle, 18 high.
-    for part, fill in (('back', (205, 210, 220)), ('bar', ACCENT)):
-        whole = groove(13, 18, fill, 0)
-        plain = lambda x, y, whole=whole: FACE if whole(x, y) == MAGENTA else whole(x, y)
-        write('range_progress_%s_left.bmp' % part, 6, 18, plain)
-        write('range_progress_%s_middle.bmp' % part, 1, 18, lambda x, y, plain=plain: plain(6, y))
-        write('range_progress_%s_right.bmp' % part, 6, 18, lambda x, y, plain=plain: plain(x + 7, y))
+        def pixel(x, y):
+            if y in (0, h - 1) or (x_rim and x in (0, w - 1)):
+                return rim
+            t = (y - 1) / max(1, h - 3)
+            colour = mix(shade(fill, 0.45), shade(fill, -0.05), t)
+            return shade(colour, 0.25) if y == 1 else colour
+        return pixel
+
+    # Three-picture progress bar of 240 x 16 and an indicator of 7 x 16.
+    write('range_progress_back.bmp', 240, 16, bar_body(240, 16, (200, 205, 215)))
+    write('range_progress_bar.bmp', 240, 16, bar_body(240, 16, (70, 160, 80)))
+    write('range_progress_indicator.bmp', 7, 16,
+          lambda x, y: (60, 66, 80) if x in (0, 6) or y in (0, 15) else mix((255, 250, 225), (245, 190, 40), y / 15))
+
+    # Seven-picture progress bar: 6-pixel caps and a one-pixel middle, 18 high.
+    for part, fill in (('back', (200, 205, 215)), ('bar', (110, 175, 235))):
+        whole = bar_body(13, 18, fill)
+        write('range_progress_%s_left.bmp' % part, 6, 18, whole)
+        write('range_progress_%s_middle.bmp' % part, 1, 18, lambda x, y, whole=whole: whole(6, y))
+        write('range_progress_%s_right.bmp' % part, 6, 18, lambda x, y, whole=whole: whole(x + 7, y))
 
 
 def main():
