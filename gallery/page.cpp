@@ -1,6 +1,14 @@
 #include "page.h"
 #include "look.h"
 
+CString ResPath(LPCTSTR lpszName)
+{
+    char module[MAX_PATH];
+    ::GetModuleFileNameA(NULL, module, sizeof(module));
+    CString path = module;
+    return path.Left(path.ReverseFind('\\') + 1) + "res\\" + lpszName;
+}
+
 BEGIN_MESSAGE_MAP(CPlaceholderPage, CGalleryPage)
     ON_WM_PAINT()
 END_MESSAGE_MAP()

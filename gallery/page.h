@@ -16,6 +16,9 @@ protected:
     void OnCancel() override {}
 };
 
+// The path of a picture in res\ beside the executable.
+CString ResPath(LPCTSTR lpszName);
+
 // A page whose controls are still to come: it says so in the middle of the page area.
 class CPlaceholderPage : public CGalleryPage
 {

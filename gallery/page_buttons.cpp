@@ -17,15 +17,6 @@ enum
     IDC_TOOL_LAST = IDC_TOOL_FIRST + 2,
 };
 
-// The path of a skin file in res\ beside the executable.
-CString SkinPath(LPCTSTR lpszName)
-{
-    char module[MAX_PATH];
-    ::GetModuleFileNameA(NULL, module, sizeof(module));
-    CString path = module;
-    return path.Left(path.ReverseFind('\\') + 1) + "res\\" + lpszName;
-}
-
 class CButtonsPage : public CGalleryPage
 {
 protected:
@@ -98,22 +89,22 @@ BOOL CButtonsPage::OnInitDialog()
     m_toggle.SetTextColor(RGB(255, 255, 255));
     m_toggle.SetTitle("Sound off", CLumButton::HA_CENTER);
 
-    CString play = SkinPath("btn_play_strip.bmp");
+    CString play = ResPath("btn_play_strip.bmp");
     Place(m_play, IDC_PLAY, kControlsX, 110, 28, 28);
     m_play.SetSkin(play, FALSE, 4);
 
-    CString wide = SkinPath("btn_wide_strip.bmp");
+    CString wide = ResPath("btn_wide_strip.bmp");
     Place(m_wide, IDC_WIDE, kControlsX + 50, 110, 88, 26);
     m_wide.SetFont(&title);
     m_wide.SetTextColor(RGB(255, 255, 255));
     m_wide.SetSkin(wide, TRUE, 4, "Continue");
     m_wide.SetTitle("Continue", CLumButton::HA_CENTER);
 
-    CString round = SkinPath("btn_round_strip.bmp");
+    CString round = ResPath("btn_round_strip.bmp");
     Place(m_round, IDC_ROUND, kControlsX, 180, 48, 48);
     m_round.SetSkin(round, FALSE, 4);
 
-    CString tool = SkinPath("btn_tool.bmp");
+    CString tool = ResPath("btn_tool.bmp");
     for (int i = 0; i < 3; i++)
     {
         Place(m_tools[i], IDC_TOOL_FIRST + i, kControlsX + i * 26, 256, 24, 24);

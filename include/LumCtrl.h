@@ -9,3 +9,4 @@
 #include "range/LumSlider.h"
 #include "range/LumSpin.h"
 #include "range/LumProgressCtrl.h"
+#include "gif/LumGifCtrl.h"

@@ -177,6 +177,11 @@ TEST_F(ButtonTest, MaskColourCutsTheOutline)
     Pixels dialog = Capture(hwnd());
     EXPECT_EQ(kNormal, dialog.At(rc.left + 20, rc.top + 20));
     EXPECT_NE(kMagenta, dialog.At(rc.left + 1, rc.top + 1)) << "magenta corners are not part of the window";
+    CPoint corner(rc.left + 1, rc.top + 1), centre(rc.left + 20, rc.top + 20);
+    m_parent.ClientToScreen(&corner);
+    m_parent.ClientToScreen(&centre);
+    EXPECT_EQ(m_button->m_hWnd, ::WindowFromPoint(centre));
+    EXPECT_NE(m_button->m_hWnd, ::WindowFromPoint(corner));
 }
 
 TEST_F(ButtonTest, HoverAndPressFollowTheRealPointer)
@@ -289,6 +294,25 @@ TEST_F(ButtonTest, TitleDrawnOverThePicture)
     EXPECT_EQ(0, CountPixels(pixels, CRect(20, 0, 40, 20), RGB(255, 255, 255))) << "the title keeps to its rectangle";
 }
 
+TEST_F(ButtonTest, SetFontTakesOnlyHeightAndFace)
+{
+    SkinById();
+    m_button->SetTextColor(RGB(255, 255, 255));
+    auto whitePixelsWith = [&](LONG weight, BYTE italic) {
+        LOGFONT lf = {};
+        lf.lfHeight = -13;
+        lf.lfWeight = weight;
+        lf.lfItalic = italic;
+        lstrcpyA(lf.lfFaceName, "Arial");
+        m_button->SetFont(&lf);
+        m_button->SetTitle("Wide", CLumButton::HA_CENTER);
+        return CountPixels(Capture(m_button->m_hWnd), CRect(0, 0, 40, 20), RGB(255, 255, 255));
+    };
+    int regular = whitePixelsWith(FW_NORMAL, FALSE);
+    EXPECT_GT(regular, 5);
+    EXPECT_EQ(regular, whitePixelsWith(FW_BOLD, TRUE)) << "bold and italic are not taken over";
+}
+
 TEST_F(ButtonTest, MissingFilesWarnAndKeepTheSkin)
 {
     SkinById();
@@ -321,7 +345,7 @@ TEST(ButtonLeak, ManyButtonsLeaveNothingBehind)
     CString strip = WriteStrip("lum-leak-strip.bmp", 120, 30, 4, false).c_str();
     int windows = CountProcessWindows();
     GdiLeakCheck check;
-    for (int i = 0; i < 40; i++)
+    for (int i = 0; i < 500; i++)
     {
         CLumButton button;
         button.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 40, 40), CWnd::FromHandle(dialog.hwnd()), 1200);
@@ -330,7 +354,7 @@ TEST(ButtonLeak, ManyButtonsLeaveNothingBehind)
         else
             button.SetSkin(strip, FALSE, 4, "title");
         button.SetButton(i % 4);
-        Capture(button.m_hWnd);
+        button.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     }
     PumpIdle();
     CWnd::DeleteTempMap();
