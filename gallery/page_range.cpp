@@ -49,19 +49,10 @@ struct Caption
     {0, 288, "Seven pictures, put together at any width", false},
 };
 
-// The path of a skin file in res\ beside the executable.
-CString SkinPath(LPCTSTR lpszName)
-{
-    char module[MAX_PATH];
-    ::GetModuleFileNameA(NULL, module, sizeof(module));
-    CString path = module;
-    return path.Left(path.ReverseFind('\\') + 1) + "res\\" + lpszName;
-}
-
 // The progress bar's char* setters take writable buffers.
-struct SkinPathBuffer
+struct ResPathBuffer
 {
-    explicit SkinPathBuffer(LPCTSTR lpszName) : path(SkinPath(lpszName)) {}
+    explicit ResPathBuffer(LPCTSTR lpszName) : path(ResPath(lpszName)) {}
     operator char*() { return path.GetBuffer(); }
     CString path;
 };
@@ -135,20 +126,20 @@ void CRangePage::CreateSliders()
     // A transparent channel takes its mask colour from its top-left pixel, the thumbs magenta.
     const COLORREF kMagenta = RGB(255, 0, 255);
     m_sliderActive.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 46, 240, 66), this, IDC_SLIDER_ACTIVE);
-    m_sliderActive.SetBitmapChannel(SkinPath("range_channel.bmp"), SkinPath("range_channel_active.bmp"), TRUE);
-    m_sliderActive.SetBitmapThumb(SkinPath("range_thumb.bmp"), SkinPath("range_thumb_active.bmp"), TRUE, kMagenta);
+    m_sliderActive.SetBitmapChannel(ResPath("range_channel.bmp"), ResPath("range_channel_active.bmp"), TRUE);
+    m_sliderActive.SetBitmapThumb(ResPath("range_thumb.bmp"), ResPath("range_thumb_active.bmp"), TRUE, kMagenta);
     m_sliderActive.SetPos(35);
 
     m_sliderPattern.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(12, 124, 252, 144), this, IDC_SLIDER_PATTERN);
-    m_sliderPattern.SetBitmapChannel(SkinPath("range_channel.bmp"), CString(), TRUE);
-    m_sliderPattern.SetBitmapThumb(SkinPath("range_thumb.bmp"), SkinPath("range_thumb_active.bmp"), TRUE, kMagenta);
+    m_sliderPattern.SetBitmapChannel(ResPath("range_channel.bmp"), CString(), TRUE);
+    m_sliderPattern.SetBitmapThumb(ResPath("range_thumb.bmp"), ResPath("range_thumb_active.bmp"), TRUE, kMagenta);
     m_sliderPattern.SetPos(70);
 
     m_sliderVertical.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(296, 46, 318, 196), this, IDC_SLIDER_VERTICAL);
     m_sliderVertical.SetVertical();
     m_sliderVertical.SetMargin(0, 2, 0, 2);
-    m_sliderVertical.SetBitmapChannel(SkinPath("range_vchannel.bmp"), CString(), TRUE);
-    m_sliderVertical.SetBitmapThumb(SkinPath("range_vthumb.bmp"), CString());
+    m_sliderVertical.SetBitmapChannel(ResPath("range_vchannel.bmp"), CString(), TRUE);
+    m_sliderVertical.SetBitmapThumb(ResPath("range_vthumb.bmp"), CString());
     m_sliderVertical.SetPos(60);
 }
 
@@ -166,10 +157,10 @@ void CRangePage::CreateSpin(CEdit& edit, CLumSpin& spin, UINT nEditID, DWORD dwS
 
 void CRangePage::CreateSpins()
 {
-    CString eight[8] = {SkinPath("range_spin_up_normal.bmp"),   SkinPath("range_spin_up_pressed.bmp"),
-                        SkinPath("range_spin_down_normal.bmp"), SkinPath("range_spin_down_pressed.bmp"),
-                        SkinPath("range_spin_up_hover.bmp"),    SkinPath("range_spin_down_hover.bmp"),
-                        SkinPath("range_spin_up_disabled.bmp"), SkinPath("range_spin_down_disabled.bmp")};
+    CString eight[8] = {ResPath("range_spin_up_normal.bmp"),   ResPath("range_spin_up_pressed.bmp"),
+                        ResPath("range_spin_down_normal.bmp"), ResPath("range_spin_down_pressed.bmp"),
+                        ResPath("range_spin_up_hover.bmp"),    ResPath("range_spin_down_hover.bmp"),
+                        ResPath("range_spin_up_disabled.bmp"), ResPath("range_spin_down_disabled.bmp")};
     CreateSpin(m_editEight, m_spinEight, IDC_EDIT_EIGHT, 0, kSpinColumn, 46, 12);
     m_spinEight.SetSkin(eight[0], eight[1], eight[2], eight[3], eight[4], eight[5], eight[6], eight[7]);
 
@@ -180,24 +171,24 @@ void CRangePage::CreateSpins()
 
     // Horizontal: the right arrow counts up.
     CreateSpin(m_editStrips, m_spinStrips, IDC_EDIT_STRIPS, UDS_HORZ, kSpinColumn, 110, 50);
-    CString right = SkinPath("range_spin_strip_right.bmp"), left = SkinPath("range_spin_strip_left.bmp");
+    CString right = ResPath("range_spin_strip_right.bmp"), left = ResPath("range_spin_strip_left.bmp");
     m_spinStrips.SetSkin(right, left, TRUE, 4);
 }
 
 void CRangePage::CreateProgressBars()
 {
     m_progressThree.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 246, 240, 262), this, IDC_PROGRESS_THREE);
-    m_progressThree.SetSkin(SkinPathBuffer("range_progress_back.bmp"), SkinPathBuffer("range_progress_bar.bmp"),
-                            SkinPathBuffer("range_progress_indicator.bmp"));
+    m_progressThree.SetSkin(ResPathBuffer("range_progress_back.bmp"), ResPathBuffer("range_progress_bar.bmp"),
+                            ResPathBuffer("range_progress_indicator.bmp"));
     m_progressThree.SetBarMargin(5, 5);
     m_progressThree.SetTextFont(&m_progressFont);
     m_progressThree.SetTextColor(RGB(30, 40, 60));
 
     // The pieces are put together when the window takes its size.
     m_progressSeven.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 308, 1, 326), this, IDC_PROGRESS_SEVEN);
-    m_progressSeven.SetSkin(SkinPathBuffer("range_progress_back_left.bmp"), SkinPathBuffer("range_progress_back_middle.bmp"),
-                            SkinPathBuffer("range_progress_back_right.bmp"), SkinPathBuffer("range_progress_bar_left.bmp"),
-                            SkinPathBuffer("range_progress_bar_middle.bmp"), SkinPathBuffer("range_progress_bar_right.bmp"),
+    m_progressSeven.SetSkin(ResPathBuffer("range_progress_back_left.bmp"), ResPathBuffer("range_progress_back_middle.bmp"),
+                            ResPathBuffer("range_progress_back_right.bmp"), ResPathBuffer("range_progress_bar_left.bmp"),
+                            ResPathBuffer("range_progress_bar_middle.bmp"), ResPathBuffer("range_progress_bar_right.bmp"),
                             NULL);
     m_progressSeven.SetWindowPos(NULL, 0, 0, 460, 18, SWP_NOMOVE | SWP_NOZORDER);
     m_progressSeven.SetTextFont(&m_progressFont);
