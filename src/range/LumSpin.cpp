@@ -7,7 +7,6 @@ BEGIN_MESSAGE_MAP(CLumSpin, CSpinButtonCtrl)
     ON_WM_PAINT()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONDBLCLK()
     ON_WM_LBUTTONUP()
     ON_WM_ENABLE()
 END_MESSAGE_MAP()
@@ -253,25 +252,13 @@ void CLumSpin::OnMouseMove(UINT nFlags, CPoint point)
     CSpinButtonCtrl::OnMouseMove(nFlags, point);
 }
 
-void CLumSpin::Press(CPoint point)
+void CLumSpin::OnLButtonDown(UINT nFlags, CPoint point)
 {
     int& nState = m_nState[ArrowAt(point)];
     if (nState != PRESSED && nState != DISABLED)
         nState = PRESSED;
     Repaint();
-}
-
-void CLumSpin::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    Press(point);
     CSpinButtonCtrl::OnLButtonDown(nFlags, point);
-}
-
-// The system control takes a quick second press as a press too.
-void CLumSpin::OnLButtonDblClk(UINT nFlags, CPoint point)
-{
-    Press(point);
-    CSpinButtonCtrl::OnLButtonDblClk(nFlags, point);
 }
 
 void CLumSpin::OnLButtonUp(UINT nFlags, CPoint point)

@@ -37,7 +37,6 @@ protected:
     afx_msg void OnPaint();
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnEnable(BOOL bEnable);
     DECLARE_MESSAGE_MAP()
@@ -56,7 +55,6 @@ private:
     void CutHalves();
     int CellCount() const { return m_nCellCount < 1 ? 1 : m_nCellCount; }
     int ArrowAt(CPoint point) const { return m_rcArrow[FIRST].PtInRect(point) ? FIRST : SECOND; }
-    void Press(CPoint point);
     void DrawArrow(HDC hDC, int nArrow);
     void Repaint();
 

@@ -244,6 +244,30 @@ TEST_F(SliderTest, FocusRectangleIsDrawnWhileFocusedUnlessTurnedOff)
     EXPECT_EQ(60, CountPixels(Capture(slider), topRow, kActiveChannel));
 }
 
+TEST_F(SliderTest, WithoutAChannelTheFocusRectangleGoesWithTheFocus)
+{
+    ASSERT_TRUE(slider.Create("", WS_VISIBLE | WS_TABSTOP, CRect(20, 20, 220, 40), &parent, kId));
+    ASSERT_TRUE(slider.SetBitmapThumb(CString(SolidSkin("slider-thumb.bmp", 10, 20, kThumb).c_str()), CString()));
+    Pixels before = Capture(slider);
+    COLORREF paper = before.At(100, 10);
+    slider.SetFocus();
+    EXPECT_LT(0, 200 - CountPixels(Capture(slider), CRect(0, 0, 200, 1), paper)) << "focus rectangle";
+    ::SetFocus(AddChild("BUTTON", "other", BS_PUSHBUTTON, {20, 60, 100, 84}, 78));
+    ExpectArea(Capture(slider), CRect(10, 0, 200, 20), paper);
+}
+
+TEST_F(SliderTest, TheSecondPressOfADoubleClickDragsToo)
+{
+    CreateSkinned(slider);
+    MessageRecorder parentMessages(hwnd(), std::vector<UINT>{WM_SLIDER_MOVING, WM_SLIDER_MOVED});
+    Click(slider, CPoint(100, 10));   // the thumb jumps to 50
+    Press(slider, CPoint(100, 10));   // at the same place at once: a double click
+    MoveTo(slider, CPoint(119, 10));
+    EXPECT_EQ(slider.Pixel2Pos(119), slider.GetPos());
+    Release(slider, CPoint(119, 10));
+    ExpectSequence(parentMessages, {Moving(50), Moved(50), Moving(60), Moved(60)}, "click, then press and drag");
+}
+
 namespace {
 
 // A dialog background of vertical stripes, 3 pixels each.
@@ -301,32 +325,38 @@ TEST_F(SliderTest, MaskedPicturesLetTheBackgroundThroughAndTheThumbLeavesNoTrail
 
 TEST_F(SliderTest, TheChannelFollowsTheControlsLength)
 {
+    // Sizes are of the client area; a border adds its frame around it.
     struct Case
     {
         const char* name;
         BOOL bVertical;
+        DWORD dwStyle;
         CRect rc;
-        CSize picture, loaded, resized;
+        CSize picture, loaded, resizeTo, resized;
     } cases[] = {
-        {"horizontal", FALSE, CRect(20, 20, 220, 40), CSize(50, 20), CSize(200, 20), CSize(300, 20)},
-        {"taller picture", FALSE, CRect(20, 20, 220, 40), CSize(50, 30), CSize(200, 30), CSize(300, 30)},
-        {"vertical", TRUE, CRect(20, 20, 40, 170), CSize(20, 50), CSize(20, 150), CSize(20, 100)},
+        {"horizontal", FALSE, 0, CRect(20, 20, 220, 40), CSize(50, 20), CSize(200, 20), CSize(300, 20), CSize(300, 20)},
+        {"taller picture", FALSE, 0, CRect(20, 20, 220, 40), CSize(50, 30), CSize(200, 30), CSize(300, 30),
+         CSize(300, 30)},
+        {"vertical", TRUE, 0, CRect(20, 20, 40, 170), CSize(20, 50), CSize(20, 150), CSize(20, 100), CSize(20, 100)},
+        {"with a border", FALSE, WS_BORDER, CRect(20, 20, 220, 40), CSize(50, 20), CSize(198, 20), CSize(302, 22),
+         CSize(300, 20)},
     };
     for (const Case& c : cases)
     {
         CTestSlider s;
-        ASSERT_TRUE(s.Create("", WS_VISIBLE, c.rc, &parent, kId)) << c.name;
+        ASSERT_TRUE(s.Create("", WS_VISIBLE | c.dwStyle, c.rc, &parent, kId)) << c.name;
         s.SetVertical(c.bVertical);
         ASSERT_TRUE(s.SetBitmapChannel(CString(SolidSkin("slider-size.bmp", c.picture.cx, c.picture.cy, kChannel).c_str()),
                                        CString()))
             << c.name;
         EXPECT_EQ(c.loaded, CSize(s.GetWidth(), s.GetHeight())) << c.name;
-        CRect window;
-        s.GetWindowRect(&window);
-        EXPECT_EQ(c.loaded, window.Size()) << c.name;
-        s.SetWindowPos(NULL, 0, 0, c.bVertical ? c.picture.cx : 300, c.bVertical ? 100 : c.picture.cy,
-                       SWP_NOMOVE | SWP_NOZORDER);
+        CRect client;
+        s.GetClientRect(&client);
+        EXPECT_EQ(c.loaded, client.Size()) << c.name;
+        s.SetWindowPos(NULL, 0, 0, c.resizeTo.cx, c.resizeTo.cy, SWP_NOMOVE | SWP_NOZORDER);
         EXPECT_EQ(c.resized, CSize(s.GetWidth(), s.GetHeight())) << c.name;
+        s.GetClientRect(&client);
+        EXPECT_EQ(c.resized, client.Size()) << c.name;
         ExpectArea(Capture(s), CRect(CPoint(0, 0), c.resized), kChannel);
         s.DestroyWindow();
     }

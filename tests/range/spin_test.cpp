@@ -166,6 +166,16 @@ TEST_F(SpinTest, DisabledItShowsTheDisabledPicturesAndIgnoresHovering)
     EXPECT_TRUE(Shows(HOVER, NORMAL));
 }
 
+TEST_F(SpinTest, ASkinGivenBeforeTheWindowExistsIsLaidOutAtCreation)
+{
+    SkinEight(spin);
+    ASSERT_TRUE(spin.Create(WS_VISIBLE, CRect(100, 20, 140, 60), &parent, kId));
+    CRect window;
+    spin.GetWindowRect(&window);
+    EXPECT_EQ(CSize(15, 20), window.Size());
+    EXPECT_TRUE(Shows(NORMAL, NORMAL));
+}
+
 TEST_F(SpinTest, WithoutHoverPicturesHoveringShowsTheNormalOnes)
 {
     ASSERT_TRUE(spin.Create(WS_VISIBLE, CRect(100, 20, 140, 60), &parent, kId));
