@@ -8,4 +8,7 @@
 #include "buttons/LumButton.h"
 #include "buttons/LumCheckBox.h"
 #include "edit/LumEdit.h"
+#include "range/LumSlider.h"
+#include "range/LumSpin.h"
+#include "range/LumProgressCtrl.h"
 #include "gif/LumGifCtrl.h"
