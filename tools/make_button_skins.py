@@ -12,7 +12,7 @@ import os
 import struct
 
 MAGENTA = (255, 0, 255)
-EDGE_BLEND = (212, 208, 200)   # the dialog face the anti-aliased rims are blended towards
+EDGE_BLEND = (240, 240, 240)   # a light dialog face, which the anti-aliased rims are blended towards
 SAMPLES = 4                    # per axis, for edge coverage
 
 
