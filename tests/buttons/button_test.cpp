@@ -1,6 +1,6 @@
 // The skinned push button on a real dialog: pictures per state, strips, the outline cut by the mask
 // colour, hover by capture, toggle and toolbar behaviour, titles and the standard click.
-#include "support/harness.h"
+#include "support/framework_dialog.h"
 #include <LumCtrl.h>
 #include <functional>
 #include <memory>
@@ -60,21 +60,19 @@ BEGIN_MESSAGE_MAP(CParent, CWnd)
     ON_BN_CLICKED(IDC_SKINNED, OnSkinned)
 END_MESSAGE_MAP()
 
-class ButtonTest : public DialogTest
+class ButtonTest : public FrameworkDialogTest<CParent>
 {
 protected:
     void SetUp() override
     {
-        DialogTest::SetUp();
-        ASSERT_TRUE(m_parent.SubclassWindow(hwnd()));
+        FrameworkDialogTest::SetUp();
         m_button.reset(new CLumButton);
-        ASSERT_TRUE(m_button->Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 20, 60, 40), &m_parent, IDC_SKINNED));
+        ASSERT_TRUE(m_button->Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(20, 20, 60, 40), &parent, IDC_SKINNED));
     }
     void TearDown() override
     {
         m_button.reset();
-        m_parent.UnsubclassWindow();
-        DialogTest::TearDown();
+        FrameworkDialogTest::TearDown();
     }
     // The button's colour in the middle of its client area.
     COLORREF Centre()
@@ -84,7 +82,6 @@ protected:
     }
     void SkinById() { m_button->SetSkin(7001, 7002, 7003, 7004); }
 
-    CParent m_parent;
     std::unique_ptr<CLumButton> m_button;
 };
 
@@ -173,13 +170,13 @@ TEST_F(ButtonTest, MaskColourCutsTheOutline)
 
     CRect rc;
     m_button->GetWindowRect(&rc);
-    m_parent.ScreenToClient(&rc);
+    parent.ScreenToClient(&rc);
     Pixels dialog = Capture(hwnd());
     EXPECT_EQ(kNormal, dialog.At(rc.left + 20, rc.top + 20));
     EXPECT_NE(kMagenta, dialog.At(rc.left + 1, rc.top + 1)) << "magenta corners are not part of the window";
     CPoint corner(rc.left + 1, rc.top + 1), centre(rc.left + 20, rc.top + 20);
-    m_parent.ClientToScreen(&corner);
-    m_parent.ClientToScreen(&centre);
+    parent.ClientToScreen(&corner);
+    parent.ClientToScreen(&centre);
     EXPECT_EQ(m_button->m_hWnd, ::WindowFromPoint(centre));
     EXPECT_NE(m_button->m_hWnd, ::WindowFromPoint(corner));
 }
@@ -194,7 +191,7 @@ TEST_F(ButtonTest, HoverAndPressFollowTheRealPointer)
     EXPECT_EQ(2, m_button->GetButtonState());
     EXPECT_EQ(kDown, Centre());
     Release(m_button->m_hWnd, {20, 10});
-    EXPECT_EQ(1, m_parent.clicks) << "the release inside reaches the parent as BN_CLICKED";
+    EXPECT_EQ(1, parent.clicks) << "the release inside reaches the parent as BN_CLICKED";
     MoveTo(hwnd(), {300, 250});
     EXPECT_EQ(0, m_button->GetButtonState());
     EXPECT_EQ(kNormal, Centre());
@@ -212,7 +209,7 @@ TEST_F(ButtonTest, ToggleKeepsItsPressedLook)
     EXPECT_EQ(kDown, Centre());
     Click(m_button->m_hWnd, {20, 10});
     EXPECT_EQ(2, m_button->GetButtonState()) << "the parent decides a toggle's look";
-    EXPECT_EQ(1, m_parent.clicks);
+    EXPECT_EQ(1, parent.clicks);
     m_button->SetButtonUp();
     EXPECT_FALSE(m_button->GetToggleState());
     MoveTo(m_button->m_hWnd, {10, 5});

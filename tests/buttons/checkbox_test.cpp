@@ -1,7 +1,7 @@
 // Check boxes and radio buttons on a real dialog: the strip cell shown for each state, hover,
 // press and drag, clicks and the space bar reaching the parent, radio groups, the caption,
 // tooltips and leaks.
-#include "support/harness.h"
+#include "support/framework_dialog.h"
 #include "buttons/LumCheckBox.h"
 #include <string>
 #include <vector>
@@ -94,19 +94,13 @@ END_MESSAGE_MAP()
 
 void PrintTo(const CCheckParent::Clicked& c, std::ostream* os) { *os << "{" << c.nID << ", " << c.check << "}"; }
 
-class CheckTest : public DialogTest
+class CheckTest : public FrameworkDialogTest<CCheckParent>
 {
 protected:
     void SetUp() override
     {
-        DialogTest::SetUp();
-        ASSERT_TRUE(parent.SubclassWindow(hwnd()));
+        FrameworkDialogTest::SetUp();
         strip = WriteStrip();
-    }
-    void TearDown() override
-    {
-        parent.UnsubclassWindow();
-        DialogTest::TearDown();
     }
 
     template <class TControl>
@@ -139,7 +133,6 @@ protected:
         return std::vector<Msg>(n, Msg{WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0, checkWParam});
     }
 
-    CCheckParent parent;
     std::string strip;
 };
 

@@ -1,7 +1,7 @@
 // The skinned edit window on a real dialog: numeric mode driven by real keystrokes, values shown,
 // the key filter, Enter, colours and fonts, the background picture in its three layouts, and leaks.
 // Texts with a caret are written with '|' where it stands.
-#include "support/harness.h"
+#include "support/framework_dialog.h"
 #include "edit/LumEdit.h"
 #include <algorithm>
 #include <string>
@@ -71,13 +71,12 @@ void Put(CEdit& edit, std::string text)
     edit.SetSel((int)start, (int)end);
 }
 
-class EditTest : public DialogTest
+class EditTest : public FrameworkDialogTest<>
 {
 protected:
     void SetUp() override
     {
-        DialogTest::SetUp();
-        ASSERT_TRUE(parent.SubclassWindow(hwnd()));
+        FrameworkDialogTest::SetUp();
         // The application's message loop offers each message to the windows' PreTranslateMessage.
         HWND hDialog = hwnd();
         SetMessageFilter([hDialog](MSG& msg) { return CWnd::WalkPreTranslateTree(hDialog, &msg) != FALSE; });
@@ -85,8 +84,7 @@ protected:
     void TearDown() override
     {
         SetMessageFilter(nullptr);
-        parent.UnsubclassWindow();
-        DialogTest::TearDown();
+        FrameworkDialogTest::TearDown();
     }
 
     void Make(CLumEdit& edit, DWORD style = WS_BORDER, CRect rect = kRect)
@@ -101,8 +99,6 @@ protected:
         edit.SetFocus();
         PumpIdle();
     }
-
-    CWnd parent;
 };
 
 using EditNumeric = EditTest;

@@ -1,6 +1,6 @@
 // The control wrappers over the real system controls: notifications and reflection, the list and
 // tree views, image lists, and that creating and destroying controls leaks nothing.
-#include "support/harness.h"
+#include "support/framework_dialog.h"
 #include <afxcmn.h>
 #include <memory>
 #include <vector>
@@ -36,22 +36,7 @@ BEGIN_MESSAGE_MAP(CTestParent, CWnd)
     ON_NOTIFY(NM_CUSTOMDRAW, IDC_LIST, OnListCustomDraw)
 END_MESSAGE_MAP()
 
-class ControlsTest : public lumtest::DialogTest
-{
-protected:
-    void SetUp() override
-    {
-        DialogTest::SetUp();
-        ASSERT_TRUE(parent.SubclassWindow(hwnd()));
-    }
-    void TearDown() override
-    {
-        parent.UnsubclassWindow();
-        DialogTest::TearDown();
-    }
-
-    CTestParent parent;
-};
+using ControlsTest = lumtest::FrameworkDialogTest<CTestParent>;
 
 using ControlsNotify = ControlsTest;
 using ControlsListCtrl = ControlsTest;

@@ -1,7 +1,7 @@
 // What the range control tests share: skin files written to the temporary folder, colours read back
 // from the test resources, and the harness dialog as a framework window.
 #pragma once
-#include "support/harness.h"
+#include "support/framework_dialog.h"
 #include <afxwin.h>
 #include <cstdio>
 #include <functional>
@@ -83,22 +83,6 @@ inline std::string RowMismatches(const lumtest::Pixels& pixels, int y, int left,
     return text;
 }
 
-// The harness dialog, subclassed as a framework window for the controls' Create.
-class RangeTest : public lumtest::DialogTest
-{
-protected:
-    void SetUp() override
-    {
-        DialogTest::SetUp();
-        ASSERT_TRUE(parent.SubclassWindow(hwnd()));
-    }
-    void TearDown() override
-    {
-        parent.UnsubclassWindow();
-        DialogTest::TearDown();
-    }
-
-    CWnd parent;
-};
+using RangeTest = lumtest::FrameworkDialogTest<>;
 
 }  // namespace rangetest
