@@ -6,9 +6,12 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,6 +23,12 @@ using lumtest::Pixels;
 using lumtest::WaitFor;
 
 typedef std::vector<unsigned char> Bytes;
+typedef std::chrono::steady_clock Clock;
+
+double Ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 // ---- pictures written here ----------------------------------------------------------------------
 
@@ -253,7 +262,17 @@ class TestGifCtrl : public CLumGifCtrl {
 public:
     using CLumGifCtrl::Load;
     void SetCurrentFrame(int n) { m_nCurrFrame = n; }
+    // The memory picture the thread draws into, read under the lock it draws under.
+    COLORREF PictureAt(POINT pt)
+    {
+        CPictureLock lock(m_csPicture);
+        return GetPixel(m_memPicture.GetSafeHdc(), pt.x, pt.y);
+    }
 };
+
+// Frame timing: what the thread waits after a frame besides its delay, unless SetFrame says
+// otherwise, and how far a measured median may stray on a busy machine.
+const double kDefaultPause = 10, kTimeTolerance = 40;
 
 class GifCtrl : public lumtest::DialogTest {
 protected:
@@ -277,6 +296,49 @@ protected:
     bool WaitForEnd(DWORD timeout = 3000)
     {
         return WaitFor([&] { return !gif_.IsPlaying(); }, timeout);
+    }
+
+    // How long the frames of the playing animation stay, in ms, by their delay: the median of
+    // `samples` times from a frame's appearance in the memory picture to the next frame's. Each of
+    // `frames` fills the picture with a colour of its own; a time counts only between frames seen in
+    // turn.
+    std::map<unsigned, double> MedianFrameTimes(const std::vector<GifFrame>& frames, size_t samples)
+    {
+        const int count = int(frames.size());
+        auto shown = [&] {
+            const COLORREF colour = gif_.PictureAt({0, 0});
+            for (int n = 0; n < count; ++n)
+                if (kPalette[frames[n].colour] == colour)
+                    return n;
+            return -1;  // the background between rounds
+        };
+        std::map<unsigned, std::vector<double>> times;
+        for (const GifFrame& frame : frames)
+            times[frame.delay];
+        auto enough = [&] {
+            return std::all_of(times.begin(), times.end(),
+                               [&](const auto& t) { return t.second.size() >= samples; });
+        };
+        int showing = shown();  // already up: when it came is not known
+        Clock::time_point since;
+        for (bool timed = false; !enough(); timed = true) {
+            int next = -1;
+            if (!WaitFor([&] { return (next = shown()) >= 0 && next != showing; }, 2000)) {
+                ADD_FAILURE() << "frame " << showing << " stays";
+                return {};
+            }
+            const Clock::time_point now = Clock::now();
+            if (timed && next == (showing + 1) % count)
+                times[frames[showing].delay].push_back(Ms(now - since));
+            since = now;
+            showing = next;
+        }
+        std::map<unsigned, double> medians;
+        for (auto& [delay, t] : times) {
+            std::nth_element(t.begin(), t.begin() + t.size() / 2, t.end());
+            medians[delay] = t[t.size() / 2];
+        }
+        return medians;
     }
 
     TestGifCtrl gif_;
@@ -498,6 +560,49 @@ TEST_F(GifCtrl, FrameWithoutControlExtensionWaitsTheDefaultDelay)
     EXPECT_TRUE(WaitForPixel({4, 4}, kPalette[kCyan], 1000));
 }
 
+// A frame stays for its delay, but never less than a tenth of a second: a delay below 5 hundredths
+// counts as 10. The pause after each frame comes on top.
+TEST_F(GifCtrl, DelaysBelowFiveHundredthsWaitATenthOfASecond)
+{
+    const struct {
+        unsigned delay;
+        double ms;
+    } cases[] = {{0, 100}, {1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 50}};
+    const Colour colours[] = {kRed, kGreen, kBlue, kYellow, kMagenta, kCyan};
+    std::vector<GifFrame> frames;
+    for (size_t n = 0; n < std::size(cases); ++n)
+        frames.push_back({{0, 0, 8, 8}, colours[n], cases[n].delay, 1, true});
+    ScratchFile file("delays.gif", Gif(8, 8, frames));
+    ASSERT_TRUE(gif_.SetFile(file.Path()));
+    EXPECT_TRUE(gif_.Start());
+    const std::map<unsigned, double> times = MedianFrameTimes(frames, 5);
+    gif_.Stop();
+    ASSERT_EQ(frames.size(), times.size());
+    for (const auto& c : cases)
+        EXPECT_NEAR(c.ms + kDefaultPause, times.at(c.delay), kTimeTolerance) << "delay " << c.delay;
+}
+
+// SetFrame sets the pause after every frame: 1000 / n ms for 1 to 30 frames a second, else 10 ms.
+TEST_F(GifCtrl, SetFramePausesAfterEveryFrame)
+{
+    const std::vector<GifFrame> frames = {{{0, 0, 8, 8}, kRed, 5, 1, true}, {{0, 0, 8, 8}, kBlue, 5, 1, true}};
+    ScratchFile file("pause.gif", Gif(8, 8, frames));
+    ASSERT_TRUE(gif_.SetFile(file.Path()));
+    const struct {
+        int frames;
+        double pause;
+    } cases[] = {{5, 200}, {12, 83}, {31, kDefaultPause}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("SetFrame(" + std::to_string(c.frames) + ")");
+        gif_.SetFrame(c.frames);
+        EXPECT_TRUE(gif_.Start());
+        const std::map<unsigned, double> times = MedianFrameTimes(frames, 5);
+        gif_.Stop();
+        ASSERT_EQ(1u, times.size());
+        EXPECT_NEAR(50 + c.pause, times.at(5), kTimeTolerance);
+    }
+}
+
 // Three frames side by side, each left in place: after the last the picture is cleared and the
 // first comes back alone.
 TEST_F(GifCtrl, AfterTheLastFrameThePictureStartsAgainFromTheBackground)
@@ -634,6 +739,63 @@ TEST_F(GifCtrl, ManyCyclesLeaveNoGdiObjectWindowOrThread)
     lumtest::GdiLeakCheck leaks;
     for (int i = 0; i < 20; ++i)
         cycle();
+    EXPECT_EQ(windows, lumtest::CountProcessWindows());
+    EXPECT_TRUE(NewThreads(threads).empty());
+}
+
+// Start, Stop, UnLoad and SetFile in quick turns over an animation, a still GIF and a bitmap while
+// the window keeps repainting; every fortieth turn the window goes in whatever state it is in.
+TEST_F(GifCtrl, QuickTurnsStayPromptAndLeaveNothingBehind)
+{
+    gif_.DestroyWindow();
+    ScratchFile bmp("turns.bmp", Bmp(12, 12, [](int x, int y) { return RGB(x * 20, y * 20, 99); }));
+    const std::string files[] = {SpinnerPath(), LUM_SOURCE_DIR "/gallery/res/still.gif", bmp.Path()};
+    {  // the loader's own first-use allocations
+        CLumGifCtrl gif;
+        ASSERT_TRUE(Create(gif));
+        for (const std::string& path : files)
+            ASSERT_TRUE(gif.SetFile(path.c_str()) && gif.Start()) << path;
+    }
+    const std::set<DWORD> threads = ProcessThreads();
+    const int windows = lumtest::CountProcessWindows();
+    lumtest::GdiLeakCheck leaks;
+    const Clock::time_point start = Clock::now();
+    std::unique_ptr<CLumGifCtrl> gif;
+    double slowest = 0;
+    std::string slowestStep;
+    auto step = [&](const std::string& what, const std::function<void()>& operation) {
+        const Clock::time_point begin = Clock::now();
+        operation();
+        const double ms = Ms(Clock::now() - begin);
+        if (ms > slowest) {
+            slowest = ms;
+            slowestStep = what;
+        }
+        if (gif->m_hWnd)
+            gif->Invalidate(FALSE);
+        lumtest::PumpFor(1);
+    };
+    for (int turn = 0; turn < 200; ++turn) {
+        const std::string& path = files[turn % 3];
+        const std::string at = " in turn " + std::to_string(turn);
+        if (!gif) {
+            gif = std::make_unique<CLumGifCtrl>();
+            ASSERT_TRUE(Create(*gif)) << at;
+        }
+        step("SetFile" + at, [&] { EXPECT_TRUE(gif->SetFile(path.c_str())) << path << at; });
+        step("Start" + at, [&] { EXPECT_TRUE(gif->Start()) << path << at; });
+        step("Stop" + at, [&] { gif->Stop(); });
+        if (turn % 2)  // playing on into an UnLoad, the next SetFile or the window's end
+            step("Start again" + at, [&] { EXPECT_TRUE(gif->Start()) << path << at; });
+        if (turn % 4 == 1)
+            step("UnLoad" + at, [&] { gif->UnLoad(); });
+        if (turn % 40 == 39) {
+            step("DestroyWindow" + at, [&] { gif->DestroyWindow(); });
+            gif.reset();
+        }
+    }
+    EXPECT_LT(slowest, 1000) << slowestStep;
+    EXPECT_LT(Ms(Clock::now() - start), 30000);
     EXPECT_EQ(windows, lumtest::CountProcessWindows());
     EXPECT_TRUE(NewThreads(threads).empty());
 }
