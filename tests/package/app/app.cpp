@@ -12,9 +12,10 @@ enum Verdict
     kNoDialog = 1,
     kClickLost = 2,
     kExchangeFailed = 3,
+    kSkinFailed = 4,
 };
 
-enum { IDC_ACTION = 100, IDC_NAME = 101 };
+enum { IDC_ACTION = 100, IDC_NAME = 101, IDC_SKINNED = 102, IDB_SKIN = 200 };
 const UINT WM_PROBE = WM_APP + 1;
 
 // A dialog template in memory, laid out as the resource compiler lays out DIALOG resources.
@@ -94,6 +95,7 @@ protected:
         CDialog::DoDataExchange(pDX);
         DDX_Control(pDX, IDC_ACTION, m_button);
         DDX_Control(pDX, IDC_NAME, m_edit);
+        DDX_Control(pDX, IDC_SKINNED, m_skinned);
         DDX_Text(pDX, IDC_NAME, m_strName);
     }
 
@@ -113,6 +115,8 @@ protected:
         UpdateData(TRUE);
         if (m_button.m_nClicks != 1)
             EndDialog(kClickLost);
+        else if (!SkinnedButtonWorks())
+            EndDialog(kSkinFailed);
         else if (shown != "before" || m_strName != "after")
             EndDialog(kExchangeFailed);
         else
@@ -120,15 +124,36 @@ protected:
         return 0;
     }
 
+    // The skinned button takes its picture from this application's resources and from a file,
+    // and its clicks reach the dialog as a standard button's do.
+    bool SkinnedButtonWorks()
+    {
+        m_skinned.SetSkin(IDB_SKIN, IDB_SKIN, IDB_SKIN, 0);
+        if (m_skinned.GetWidth() != 24 || m_skinned.GetHeight() != 12 || m_skinned.GetButtonState() != 0)
+            return false;
+        char module[MAX_PATH];
+        ::GetModuleFileNameA(NULL, module, sizeof(module));
+        CString path = module;
+        path = path.Left(path.ReverseFind('\\') + 1) + "skin.bmp";
+        m_skinned.SetSkin(path, FALSE, 1);
+        m_skinned.SendMessage(BM_CLICK);
+        return m_skinned.GetWidth() == 24 && m_nSkinnedClicks == 1;
+    }
+
+    afx_msg void OnSkinned() { ++m_nSkinnedClicks; }
+
     DECLARE_MESSAGE_MAP()
 
 private:
     CActionButton m_button;
     CEdit m_edit;
+    CLumButton m_skinned;
+    int m_nSkinnedClicks = 0;
 };
 
 BEGIN_MESSAGE_MAP(CProbeDlg, CDialog)
     ON_MESSAGE(WM_PROBE, OnProbe)
+    ON_BN_CLICKED(IDC_SKINNED, OnSkinned)
 END_MESSAGE_MAP()
 
 class CPackageApp : public CWinApp
@@ -139,6 +164,7 @@ public:
         CDialogTemplate dlgTemplate("Package", 160, 60);
         dlgTemplate.AddItem(kButtonAtom, "Action", IDC_ACTION, BS_PUSHBUTTON | WS_TABSTOP, 10, 10, 60, 14);
         dlgTemplate.AddItem(kEditAtom, "", IDC_NAME, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 10, 32, 140, 14);
+        dlgTemplate.AddItem(kButtonAtom, "", IDC_SKINNED, BS_OWNERDRAW | WS_TABSTOP, 80, 10, 24, 12);
 
         CProbeDlg dlg;
         dlg.InitModalIndirect(dlgTemplate.Get());
