@@ -668,3 +668,43 @@ TEST(WindowClass, SameArgumentsGiveSameClassName)
 }
 
 }  // namespace
+
+namespace {
+
+// ---- frames and control bars -----------------------------------------------------------------
+
+TEST(FrameWnd, DockedBarHoldsAControlThatFindsItsFrame)
+{
+    CFrameWnd* pFrame = new CFrameWnd;   // a frame deletes itself with its window
+    ASSERT_TRUE(pFrame->Create(NULL, "frame", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    CControlBar bar;
+    ASSERT_TRUE(bar.Create(pFrame, 30));
+    EXPECT_EQ(nullptr, bar.m_pDockContext);
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    ASSERT_NE(nullptr, bar.m_pDockContext);
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&bar);
+
+    CWnd combo;
+    ASSERT_TRUE(combo.Create("COMBOBOX", NULL, WS_VISIBLE | CBS_DROPDOWNLIST, CRect(2, 2, 120, 100), &bar, 1));
+    EXPECT_TRUE(combo.GetParent()->IsKindOf(RUNTIME_CLASS(CControlBar)));
+    EXPECT_EQ(pFrame, combo.GetParentFrame());
+    EXPECT_EQ(pFrame, combo.GetParentFrame()->GetActiveFrame());
+    EXPECT_EQ(pFrame, bar.GetDockingFrame());
+
+    CRect client, barRect;
+    pFrame->GetClientRect(&client);
+    bar.GetWindowRect(&barRect);
+    pFrame->ScreenToClient(&barRect);
+    EXPECT_EQ(CRect(0, 0, client.Width(), 30), barRect) << "the bar lies along the frame's top";
+    pFrame->MoveWindow(0, 0, 400, 250);
+    pFrame->GetClientRect(&client);
+    bar.GetWindowRect(&barRect);
+    EXPECT_EQ(client.Width(), barRect.Width()) << "and follows its width";
+
+    combo.DestroyWindow();
+    bar.DestroyWindow();
+    pFrame->DestroyWindow();
+}
+
+}  // namespace
