@@ -524,30 +524,6 @@ public:
 
 }  // namespace
 
-TEST_F(CheckCells, ProtectedDrawingMembers)
-{
-    CExposedCheckBox box;
-    Make(box, "");
-    HBITMAP hStrip = (HBITMAP)::LoadImageA(NULL, strip.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
-    EXPECT_EQ(8 * kCellSize, box.GetBitmapWidth(hStrip));
-    EXPECT_EQ(kCellSize, box.GetBitmapHeight(hStrip));
-    CClientDC dc(&box);
-    for (int state = -1; state <= 8; state++)
-    {
-        box.DrawBitmap(&dc, CRect(0, 0, 160, 30), 0, (CLumCheckBox::BTN_STATE)state);
-        EXPECT_EQ(kCell[state >= 0 && state < 8 ? state : 0], dc.GetPixel(kInBox)) << "state " << state;
-    }
-    box.FillWithBitmap(&dc, hStrip, CRect(30, 2, 60, 12));
-    EXPECT_EQ(kCell[0], dc.GetPixel(30, 2));
-    EXPECT_EQ(kCell[1], dc.GetPixel(59, 11));
-    HRGN hRgn = box.CreateRgnFromBitmap(hStrip, kCell[0]);
-    CRect bounds;
-    ::GetRgnBox(hRgn, &bounds);
-    EXPECT_EQ(CRect(kCellSize, 0, 8 * kCellSize, kCellSize), bounds) << "the first cell is cut away";
-    ::DeleteObject(hRgn);
-    ::DeleteObject(hStrip);
-}
-
 // ---- tooltip ---------------------------------------------------------------------------------
 
 namespace {

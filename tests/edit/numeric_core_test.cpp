@@ -574,45 +574,4 @@ TEST(NumericSettings, SeparatorsStayDistinctAndUsable)
 
 // ---- string helpers --------------------------------------------------------------------------
 
-TEST(NumericHelpers, Regrouping)
-{
-    struct Case { const Format* format; const char* in; const char* out; };
-    const Case cases[] = {
-        {&kEnUs, "1234.5", "1,234.5"},        {&kEnUs, "1,2,3,4.50", "1,234.50"},
-        {&kEnUs, "123", "123."},              {&kEnUs, "-123.00", "-123.00"},
-        {&kEnUs, "-123456.00", "-123,456.00"}, {&kEnUs, ".5", ".5"},
-        {&kEnUs, "0012.00", "0,012.00"},      {&kInt, "1234.56", "1,234"},
-        {&kPlain, "1,234.5", "1234.5"},       {&kDe, "-1234567,8", "-1.234.567,8"},
-        {&kFr, "1234 567,8", "1 234 567,8"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.format->name) + ": " + c.in);
-        EXPECT_EQ(Engine(*c.format).putCommas(c.in), c.out);
-    }
-    std::string big = "-" + std::string(30000, '8') + ".00";
-    std::string grouped = Engine(kEnUs).putCommas(big);
-    EXPECT_EQ(grouped.size(), big.size() + 9999);
-    EXPECT_EQ(grouped.substr(0, 8), "-888,888");
-}
-
-TEST(NumericHelpers, SubstringsNeverReachOutsideTheText)
-{
-    EXPECT_EQ(NumericEngine::midString("abc", -1, 2), "");
-    EXPECT_EQ(NumericEngine::midString("abc", 1, 10), "bc");
-    EXPECT_EQ(NumericEngine::midString("abc", 3, 1), "");
-    EXPECT_EQ(NumericEngine::midString("abc", 1, -1), "");
-    struct Case { int pos, n; const char* right; const char* left; };
-    const Case cases[] = {
-        {1, 2, "ad", "bcd"}, {0, 1, "bcd", "abcd"}, {4, 1, "abcd", "abc"},
-        {9, 2, "abcd", "abcd"}, {-3, 1, "abcd", "abcd"}, {3, 5, "abc", "d"},
-    };
-    for (const Case& c : cases) {
-        std::string right = "abcd", left = "abcd";
-        NumericEngine::deleteCharRight(right, c.pos, c.n);
-        NumericEngine::deleteCharLeft(left, c.pos, c.n);
-        EXPECT_EQ(right, c.right) << c.pos << ", " << c.n;
-        EXPECT_EQ(left, c.left) << c.pos << ", " << c.n;
-    }
-}
-
 }  // namespace

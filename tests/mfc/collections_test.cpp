@@ -118,25 +118,6 @@ TEST(CollectionsList, IntAcrossBlocks)
     EXPECT_EQ((std::vector<int>{4, 5}), Forward(list));
 }
 
-TEST(CollectionsList, NodesComeFromBlocks)
-{
-    const int nBlockSize = 4;
-    CList<int, int> list(nBlockSize);
-    std::vector<char*> nodes;
-    for (int i = 0; i < 3 * nBlockSize; ++i)
-        nodes.push_back((char*)list.AddTail(i));
-    const ptrdiff_t nStride = nodes[1] - nodes[0];
-    EXPECT_GT(nStride, 0);
-    for (int nFirst = 0; nFirst < (int)nodes.size(); nFirst += nBlockSize)
-        for (int i = nFirst + 1; i < nFirst + nBlockSize; ++i)
-            EXPECT_EQ(nStride, nodes[i] - nodes[i - 1]) << "node " << i;
-
-    // A freed node is the next one handed out.
-    char* pFreed = (char*)list.FindIndex(5);
-    list.RemoveAt((POSITION)pFreed);
-    EXPECT_EQ(pFreed, (char*)list.AddHead(99));
-}
-
 TEST(CollectionsList, LogFonts)
 {
     CList<LOGFONT, LOGFONT&> list;
@@ -450,25 +431,6 @@ TEST(CollectionsMap, IntegerKeys)
     }
     EXPECT_EQ(1000, nCount);
     EXPECT_EQ(999 * 1000 / 2, nSum);
-}
-
-TEST(CollectionsMap, WalksBucketsInOrder)
-{
-    // With 17 buckets, keys 0-15 share bucket 0, 16-31 bucket 1; each bucket lists its newest first.
-    CMap<int, int, int, int> map;
-    for (int i = 0; i < 32; ++i)
-        map[i] = i;
-    std::vector<int> keys;
-    for (POSITION pos = map.GetStartPosition(); pos;)
-    {
-        int key, value;
-        map.GetNextAssoc(pos, key, value);
-        keys.push_back(key);
-    }
-    std::vector<int> expected = Range(0, 32);
-    std::reverse(expected.begin(), expected.begin() + 16);
-    std::reverse(expected.begin() + 16, expected.end());
-    EXPECT_EQ(expected, keys);
 }
 
 TEST(CollectionsMap, ValuesAreConstructedAndDestroyed)

@@ -130,52 +130,6 @@ TEST_F(FilesTest, FoundFileDetails)
     EXPECT_FALSE(finder.FindNextFile());
 }
 
-TEST_F(FilesTest, DirectoriesDotsAndAttributes)
-{
-    MakeDir("sub");
-    CString strHidden = MakeFile("hidden.txt");
-    ASSERT_TRUE(::SetFileAttributesA(strHidden, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
-
-    Names dirs, dots, hidden;
-    CFileFind finder;
-    for (BOOL bMore = finder.FindFile(Path("*")); bMore;)
-    {
-        bMore = finder.FindNextFile();
-        std::string name = (LPCSTR)finder.GetFileName();
-        if (finder.IsDirectory())
-            dirs.insert(name);
-        if (finder.IsDots())
-            dots.insert(name);
-        if (finder.IsHidden() && finder.IsReadOnly() && !finder.MatchesMask(FILE_ATTRIBUTE_DIRECTORY))
-            hidden.insert(name);
-    }
-    EXPECT_EQ((Names{".", "..", "sub"}), dirs);
-    EXPECT_EQ((Names{".", ".."}), dots);
-    EXPECT_EQ((Names{"hidden.txt"}), hidden);
-}
-
-TEST_F(FilesTest, FindFileDefaultsToCurrentDirectory)
-{
-    MakeFile("only.txt");
-    char szOld[MAX_PATH];
-    ::GetCurrentDirectoryA(MAX_PATH, szOld);
-    ASSERT_TRUE(::SetCurrentDirectoryA(m_strDir));
-    CFileFind finder;
-    BOOL bFound = finder.FindFile();
-    Names names;
-    for (BOOL bMore = bFound; bMore;)
-    {
-        bMore = finder.FindNextFile();
-        names.insert((LPCSTR)finder.GetFileName());
-    }
-    CString strRoot = finder.GetRoot();
-    finder.Close();
-    ::SetCurrentDirectoryA(szOld);
-    EXPECT_TRUE(bFound);
-    EXPECT_EQ((Names{".", "..", "only.txt"}), names);
-    EXPECT_STREQ(m_strDir, strRoot);
-}
-
 TEST_F(FilesTest, OpenReadSeek)
 {
     MakeFile("data.bin", "0123456789");
@@ -207,30 +161,6 @@ TEST_F(FilesTest, OpenReadSeek)
     file.Close();
     EXPECT_EQ(CFile::hFileNull, file.m_hFile);
     EXPECT_TRUE(file.GetFilePath().IsEmpty());
-}
-
-TEST_F(FilesTest, WriteTruncateAndKeep)
-{
-    CString strPath = Path("out.txt");
-    m_created.push_back(strPath);
-    {
-        CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
-        const char text[] = "hello world";
-        file.Write(text, sizeof(text) - 1);
-        file.SetLength(5);
-        EXPECT_EQ(5u, file.SeekToEnd());
-        file.Write("!", 1);
-        file.Flush();
-    }
-    {
-        CFile file(strPath, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
-        EXPECT_EQ("hello!", Contents(file));
-        file.SeekToEnd();
-        file.Write("?", 1);
-        EXPECT_EQ("hello!?", Contents(file));
-    }
-    CFile file(strPath, CFile::modeCreate | CFile::modeReadWrite);
-    EXPECT_EQ(0u, file.GetLength());
 }
 
 TEST_F(FilesTest, ThrowingConstructorOnMissingFile)
@@ -307,25 +237,3 @@ TEST_F(FilesTest, ErrorsOfAnOpenFileAreThrown)
     EXPECT_EQ(CFileException::accessDenied, nCause);
 }
 
-TEST_F(FilesTest, RenameAndRemove)
-{
-    CString strOld = MakeFile("old.txt", "x");
-    CString strNew = Path("new.txt");
-    CFile::Rename(strOld, strNew);
-    m_created.back() = strNew;
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strOld));
-    CFile::Remove(strNew);
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strNew));
-
-    int nCause = CFileException::none;
-    try
-    {
-        CFile::Remove(strNew);
-    }
-    catch (CFileException* e)
-    {
-        nCause = e->m_cause;
-        e->Delete();
-    }
-    EXPECT_EQ(CFileException::fileNotFound, nCause);
-}

@@ -253,34 +253,6 @@ TEST_F(GdiSelect, SelectObjectReturnsTheObjectReplaced)
     dc.SelectObject(pDefaultBitmap);
 }
 
-TEST_F(GdiSelect, StateGoesToBothDCsAndQueriesToTheAttributeDC)
-{
-    Canvas output(8, 8), attribute(8, 8);
-    CDC dc;
-    dc.SetOutputDC(output.dc);
-    dc.SetAttribDC(attribute.dc);
-    ::SetTextColor(attribute.dc, kGreen);
-
-    EXPECT_EQ(kGreen, dc.SetTextColor(kRed)) << "the attribute DC's previous colour";
-    EXPECT_EQ(kRed, ::GetTextColor(output.dc));
-    EXPECT_EQ(kRed, ::GetTextColor(attribute.dc));
-    ::SetTextColor(attribute.dc, kBlue);
-    EXPECT_EQ(kBlue, dc.GetTextColor());
-
-    dc.SetViewportOrg(3, 4);
-    EXPECT_EQ(CPoint(3, 4), output.dc.GetViewportOrg());
-    EXPECT_EQ(CPoint(3, 4), attribute.dc.GetViewportOrg());
-
-    dc.MoveTo(0, 1);
-    dc.LineTo(3, 1);
-    EXPECT_EQ(CPoint(3, 1), dc.GetCurrentPosition()) << "the attribute DC follows the pen";
-    EXPECT_EQ(kBlack, output.dc.GetPixel(1, 1)) << "drawn on the output DC";
-    EXPECT_EQ(kWhite, attribute.dc.GetPixel(1, 1)) << "not on the attribute DC";
-
-    dc.ReleaseOutputDC();
-    dc.ReleaseAttribDC();
-}
-
 // ---- bitmaps -----------------------------------------------------------------------------------
 
 namespace {
@@ -415,44 +387,6 @@ TEST_F(GdiDraw, Blits)
     }
 }
 
-TEST_F(GdiDraw, ThreeDimensionalRectangleColoursItsSides)
-{
-    Canvas canvas(10, 10);
-    canvas.dc.Draw3dRect(CRect(2, 2, 8, 8), kRed, kBlue);
-    ExpectProbes(canvas.dc, {{2, 2, kRed, 0}, {6, 2, kRed, 0}, {2, 6, kRed, 0},       // top and left
-                             {7, 2, kBlue, 0}, {2, 7, kBlue, 0}, {7, 7, kBlue, 0},    // bottom and right, corners included
-                             {4, 4, kWhite, 0}, {8, 8, kWhite, 0}},
-                 "Draw3dRect");
-}
-
-TEST_F(GdiDraw, DragRectangleInvertsItsFrameAndUndoes)
-{
-    Canvas canvas(60, 60);
-    CDC& dc = canvas.dc;
-    const CRect first(5, 5, 30, 30), second(20, 20, 50, 50);
-    const CSize thick(3, 3);
-    auto changedOutsideFrame = [&](const CRect& rect) {
-        CRect inner(rect);
-        inner.DeflateRect(thick);
-        int n = 0;
-        for (int y = 0; y < 60; ++y)
-            for (int x = 0; x < 60; ++x)
-                n += !(rect.PtInRect(CPoint(x, y)) && !inner.PtInRect(CPoint(x, y))) && dc.GetPixel(x, y) != kWhite;
-        return n;
-    };
-
-    dc.DrawDragRect(first, thick, NULL, CSize(0, 0));
-    EXPECT_GT(CountOther(dc, CRect(5, 5, 30, 8), kWhite), 0) << "the halftone frame is drawn";
-    EXPECT_EQ(0, changedOutsideFrame(first));
-
-    dc.DrawDragRect(second, thick, first, thick);
-    EXPECT_GT(CountOther(dc, CRect(20, 20, 50, 23), kWhite), 0);
-    EXPECT_EQ(0, changedOutsideFrame(second)) << "the first frame is gone";
-
-    dc.DrawDragRect(second, CSize(0, 0), second, thick);
-    EXPECT_EQ(0, CountOther(dc, CRect(0, 0, 60, 60), kWhite)) << "erased";
-}
-
 // ---- text --------------------------------------------------------------------------------------
 
 TEST_F(GdiText, DrawTextChangesPixelsOnlyInsideItsRectangle)
@@ -483,100 +417,6 @@ TEST_F(GdiText, DrawTextChangesPixelsOnlyInsideItsRectangle)
         const int inside = CountOther(canvas.dc, rect, kWhite);
         EXPECT_GT(inside, 0) << c.name;
         EXPECT_EQ(inside, CountOther(canvas.dc, CRect(0, 0, 80, 40), kWhite)) << c.name << ": pixels outside changed";
-    }
-}
-
-TEST_F(GdiText, PointFontHeightIsInTheLogicalUnitsOfTheDC)
-{
-    Canvas canvas(4, 4);
-    const int pixels = ::MulDiv(canvas.dc.GetDeviceCaps(LOGPIXELSY), 120, 720);
-    struct Case
-    {
-        const char* name;
-        std::function<CDC*(CDC&)> prepare;
-        int height;
-    } cases[] = {
-        {"screen", [](CDC&) { return nullptr; }, -pixels},
-        {"MM_TEXT", [](CDC& dc) { return &dc; }, -pixels},
-        {"two pixels a unit", [](CDC& dc) {
-             dc.SetMapMode(MM_ANISOTROPIC);
-             dc.SetWindowExt(1, 1);
-             dc.SetViewportExt(2, 2);
-             return &dc; }, -pixels / 2},
-    };
-    for (const Case& c : cases)
-    {
-        CFont font;
-        ASSERT_TRUE(font.CreatePointFont(120, "Arial", c.prepare(canvas.dc))) << c.name;
-        LOGFONT logFont;
-        font.GetLogFont(&logFont);
-        EXPECT_EQ(c.height, logFont.lfHeight) << c.name;
-        EXPECT_STREQ("Arial", logFont.lfFaceName) << c.name;
-    }
-}
-
-// ---- coordinates and clipping --------------------------------------------------------------------
-
-TEST_F(GdiCoords, OriginsAndScaleMoveWhereDrawingLands)
-{
-    Canvas canvas(40, 40);
-    CDC& dc = canvas.dc;
-    EXPECT_EQ(CPoint(0, 0), dc.SetViewportOrg(10, 10));
-    EXPECT_EQ(CPoint(10, 10), dc.OffsetViewportOrg(5, 6));
-    EXPECT_EQ(CPoint(0, 0), dc.SetWindowOrg(2, 3));
-    dc.FillSolidRect(2, 3, 1, 1, kRed);
-    EXPECT_EQ(CPoint(15, 16), dc.SetViewportOrg(CPoint(0, 0)));
-    EXPECT_EQ(CPoint(2, 3), dc.SetWindowOrg(CPoint(0, 0)));
-    EXPECT_EQ(kRed, dc.GetPixel(15, 16)) << "the pixel at the window origin landed on the viewport origin";
-    EXPECT_EQ(1, CountOther(dc, CRect(0, 0, 40, 40), kWhite));
-
-    EXPECT_EQ(MM_TEXT, dc.SetMapMode(MM_ANISOTROPIC));
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(CSize(2, 4));
-    dc.SetViewportOrg(10, 10);
-    CPoint pt(14, 18);
-    dc.DPtoLP(&pt);
-    EXPECT_EQ(CPoint(2, 2), pt);
-    CRect rect(10, 10, 20, 30);
-    dc.DPtoLP(&rect);
-    EXPECT_EQ(CRect(0, 0, 5, 5), rect);
-    CSize size(8, 8);
-    dc.DPtoLP(&size);
-    EXPECT_EQ(CSize(4, 2), size) << "sizes ignore the origin";
-    dc.LPtoDP(&size);
-    EXPECT_EQ(CSize(8, 8), size);
-}
-
-TEST_F(GdiCoords, ClippingLimitsFills)
-{
-    CRgn ellipse;
-    ellipse.CreateEllipticRgn(0, 0, 20, 20);
-    struct Case
-    {
-        const char* name;
-        std::function<void(CDC&)> clip;
-        CPoint in, out;
-    } cases[] = {
-        {"IntersectClipRect", [](CDC& dc) { dc.IntersectClipRect(5, 5, 10, 10); }, {6, 6}, {2, 2}},
-        {"ExcludeClipRect", [](CDC& dc) { dc.ExcludeClipRect(CRect(5, 5, 10, 10)); }, {2, 2}, {6, 6}},
-        {"SelectClipRgn", [&](CDC& dc) { dc.SelectClipRgn(&ellipse); }, {10, 10}, {0, 0}},
-        {"SelectClipRgn AND", [&](CDC& dc) { dc.IntersectClipRect(0, 0, 10, 20); dc.SelectClipRgn(&ellipse, RGN_AND); }, {5, 10}, {15, 10}},
-        {"OffsetClipRgn", [](CDC& dc) { dc.IntersectClipRect(0, 0, 5, 5); dc.OffsetClipRgn(CSize(10, 10)); }, {12, 12}, {2, 2}},
-    };
-    for (const Case& c : cases)
-    {
-        Canvas canvas(20, 20);
-        c.clip(canvas.dc);
-        EXPECT_TRUE(canvas.dc.PtVisible(c.in)) << c.name;
-        EXPECT_FALSE(canvas.dc.PtVisible(c.out)) << c.name;
-        EXPECT_TRUE(canvas.dc.RectVisible(CRect(c.in, CSize(1, 1)))) << c.name;
-        canvas.dc.FillSolidRect(0, 0, 20, 20, kRed);
-        EXPECT_EQ(kRed, canvas.dc.GetPixel(c.in)) << c.name;
-        EXPECT_EQ(kWhite, canvas.dc.GetPixel(c.out)) << c.name;
-
-        canvas.dc.SelectClipRgn(NULL);
-        canvas.dc.FillSolidRect(0, 0, 20, 20, kBlue);
-        EXPECT_EQ(kBlue, canvas.dc.GetPixel(c.out)) << c.name << ": no clipping after SelectClipRgn(NULL)";
     }
 }
 
@@ -653,14 +493,6 @@ TEST_F(GdiWindowDC, PaintDCPaintsAndValidatesTheUpdateRectangle)
     EXPECT_EQ(1, g_nPaints);
     EXPECT_EQ(CRect(5, 6, 20, 21), g_rcPaint);
     EXPECT_FALSE(::GetUpdateRect(window.hWnd, NULL, FALSE)) << "EndPaint validated it";
-}
-
-TEST_F(GdiWindowDC, NullWindowMeansTheScreen)
-{
-    CClientDC client(nullptr);
-    CWindowDC whole(nullptr);
-    EXPECT_EQ(::GetSystemMetrics(SM_CXSCREEN), client.GetDeviceCaps(HORZRES));
-    EXPECT_EQ(::GetSystemMetrics(SM_CYSCREEN), whole.GetDeviceCaps(VERTRES));
 }
 
 // ---- leaks -------------------------------------------------------------------------------------
