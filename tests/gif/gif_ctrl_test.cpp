@@ -710,39 +710,6 @@ TEST_F(GifCtrl, DestroyingThePlayingWindowEndsTheThread)
     EXPECT_TRUE(ThreadGone(*worker.begin()));
 }
 
-TEST_F(GifCtrl, ManyCyclesLeaveNoGdiObjectWindowOrThread)
-{
-    gif_.DestroyWindow();
-    ScratchFile bmp("leak.bmp", Bmp(12, 12, [](int, int) { return RGB(9, 99, 199); }));
-    auto cycle = [&] {
-        CLumGifCtrl gif;
-        ASSERT_TRUE(Create(gif));
-        ASSERT_TRUE(gif.SetFile(SpinnerPath().c_str()));
-        gif.SetBkColor(RGB(1, 1, 1));
-        EXPECT_TRUE(gif.Start());
-        lumtest::PumpFor(30);
-        gif.Stop();
-        gif.SetFirstFrame();
-        ASSERT_TRUE(gif.SetFile(bmp.Path()));
-        EXPECT_TRUE(gif.Start());
-        lumtest::PumpIdle();
-        ASSERT_TRUE(gif.SetFile(SpinnerPath().c_str()));
-        EXPECT_TRUE(gif.Start());
-        gif.UnLoad();
-        ASSERT_TRUE(gif.SetFile(SpinnerPath().c_str()));
-        EXPECT_TRUE(gif.Start());
-        gif.DestroyWindow();
-    };
-    cycle();  // the loader's own first-use allocations
-    const std::set<DWORD> threads = ProcessThreads();
-    const int windows = lumtest::CountProcessWindows();
-    lumtest::GdiLeakCheck leaks;
-    for (int i = 0; i < 20; ++i)
-        cycle();
-    EXPECT_EQ(windows, lumtest::CountProcessWindows());
-    EXPECT_TRUE(NewThreads(threads).empty());
-}
-
 // Start, Stop, UnLoad and SetFile in quick turns over an animation, a still GIF and a bitmap while
 // the window keeps repainting; every fortieth turn the window goes in whatever state it is in.
 TEST_F(GifCtrl, QuickTurnsStayPromptAndLeaveNothingBehind)
