@@ -24,7 +24,7 @@ double Milliseconds(const std::function<void(int)>& work)
 
 CString Skin(const char* name, int cx, int cy, const std::function<COLORREF(int, int)>& colourAt)
 {
-    return rangetest::WriteSkin(name, cx, cy, colourAt).c_str();
+    return lumtest::WriteSkin(name, cx, cy, colourAt).c_str();
 }
 
 COLORREF Groove(int, int y) { return y < 6 || y > 17 ? kMagenta : RGB(120, 130, 150); }

@@ -14,28 +14,6 @@ const int IDC_SKINNED = 1101;
 const COLORREF kNormal = RGB(200, 40, 40), kHover = RGB(40, 200, 40), kDown = RGB(40, 40, 200),
                kDisabled = RGB(128, 128, 128), kMagenta = RGB(255, 0, 255);
 
-std::string TempPath(const std::string& name)
-{
-    char dir[MAX_PATH];
-    ::GetTempPathA(sizeof(dir), dir);
-    return std::string(dir) + name;
-}
-
-// Writes a skin picture painted pixel by pixel; returns its path.
-std::string WriteSkin(const std::string& name, int width, int height, const std::function<COLORREF(int, int)>& colourAt)
-{
-    Pixels pixels(width, height);
-    for (int y = 0; y < height; y++)
-        for (int x = 0; x < width; x++)
-        {
-            COLORREF c = colourAt(x, y);
-            pixels.Bits()[y * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        }
-    std::string path = TempPath(name);
-    EXPECT_TRUE(DumpBmp(pixels, path)) << path;
-    return path;
-}
-
 // A strip of `count` cells of the state colours, side by side or stacked.
 std::string WriteStrip(const std::string& name, int width, int height, int count, bool vertical)
 {

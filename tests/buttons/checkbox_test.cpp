@@ -21,26 +21,10 @@ const CPoint kInBox(10, 15);
 const CRect kCaption(kCellSize + 5, 0, 160, 30);
 const COLORREF kCaptionColour = RGB(0, 0, 255);
 
-std::string TempPath(const char* name)
-{
-    char dir[MAX_PATH];
-    ::GetTempPathA(sizeof(dir), dir);
-    return std::string(dir) + name;
-}
-
 // The eight-cell strip as a bitmap file.
 std::string WriteStrip()
 {
-    Pixels strip(8 * kCellSize, kCellSize);
-    for (int y = 0; y < strip.Height(); y++)
-        for (int x = 0; x < strip.Width(); x++)
-        {
-            COLORREF c = kCell[x / kCellSize];
-            strip.Bits()[y * strip.Width() + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        }
-    std::string path = TempPath("lum-check-strip.bmp");
-    EXPECT_TRUE(DumpBmp(strip, path));
-    return path;
+    return WriteSkin("lum-check-strip.bmp", 8 * kCellSize, kCellSize, [](int x, int) { return kCell[x / kCellSize]; });
 }
 
 int CellShown(const Pixels& pixels)

@@ -15,27 +15,12 @@ enum { IDC_EDIT = 100 };
 
 const CRect kRect(20, 20, 220, 44);
 
-std::string TempPath(const char* name)
-{
-    char dir[MAX_PATH];
-    ::GetTempPathA(sizeof(dir), dir);
-    return std::string(dir) + name;
-}
-
-DWORD Rgb(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
-
 // A picture of four coloured quadrants, w x h, as a bitmap file.
 const COLORREF kQuadrant[4] = {RGB(220, 40, 40), RGB(40, 180, 40), RGB(40, 40, 220), RGB(220, 200, 40)};
 
 std::string WriteQuadrants(int w, int h)
 {
-    Pixels picture(w, h);
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++)
-            picture.Bits()[y * w + x] = Rgb(kQuadrant[(y >= h / 2) * 2 + (x >= w / 2)]);
-    std::string path = TempPath("lum-edit-quadrants.bmp");
-    EXPECT_TRUE(DumpBmp(picture, path));
-    return path;
+    return WriteSkin("lum-edit-quadrants.bmp", w, h, [=](int x, int y) { return kQuadrant[(y >= h / 2) * 2 + (x >= w / 2)]; });
 }
 
 std::string Shown(const CEdit& edit)

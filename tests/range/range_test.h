@@ -19,43 +19,9 @@ inline void PrintTo(const CRect& rect, std::ostream* os)
 
 namespace rangetest {
 
-// Writes a 24-bit bottom-up picture file into the temporary folder and returns its path.
-inline std::string WriteSkin(const char* name, int width, int height, const std::function<COLORREF(int, int)>& colourAt)
-{
-    char dir[MAX_PATH];
-    ::GetTempPathA(sizeof(dir), dir);
-    std::string path = std::string(dir) + name;
-    int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + stride * height), 0, 0,
-                             sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f)
-    {
-        ADD_FAILURE() << "cannot write " << path;
-        return path;
-    }
-    fwrite(&file, sizeof(file), 1, f);
-    fwrite(&info, sizeof(info), 1, f);
-    std::vector<BYTE> row(stride, 0);
-    for (int y = height - 1; y >= 0; y--)
-    {
-        for (int x = 0; x < width; x++)
-        {
-            COLORREF c = colourAt(x, y);
-            row[x * 3] = GetBValue(c);
-            row[x * 3 + 1] = GetGValue(c);
-            row[x * 3 + 2] = GetRValue(c);
-        }
-        fwrite(row.data(), stride, 1, f);
-    }
-    fclose(f);
-    return path;
-}
-
 inline std::string SolidSkin(const char* name, int width, int height, COLORREF colour)
 {
-    return WriteSkin(name, width, height, [=](int, int) { return colour; });
+    return lumtest::WriteSkin(name, width, height, [=](int, int) { return colour; });
 }
 
 // The colour of pixel (x, y) of a bitmap resource of this executable.

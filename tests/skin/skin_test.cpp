@@ -36,36 +36,6 @@ HBITMAP SolidBitmap(int width, int height, COLORREF colour)
     return MakeBitmap(width, height, [=](int, int) { return colour; });
 }
 
-std::string TempPath(const char* name)
-{
-    char dir[MAX_PATH];
-    ::GetTempPathA(sizeof(dir), dir);
-    return std::string(dir) + name;
-}
-
-// Writes a 24-bit bottom-up BMP file of one colour.
-void WriteBmp(const std::string& path, int width, int height, COLORREF colour)
-{
-    int stride = (width * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {0x4D42, DWORD(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + stride * height), 0, 0,
-                             sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    BITMAPINFOHEADER info = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<BYTE> row(stride, 0);
-    for (int x = 0; x < width; x++)
-    {
-        row[x * 3] = GetBValue(colour);
-        row[x * 3 + 1] = GetGValue(colour);
-        row[x * 3 + 2] = GetRValue(colour);
-    }
-    FILE* f = fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, f) << path;
-    fwrite(&file, sizeof(file), 1, f);
-    fwrite(&info, sizeof(info), 1, f);
-    for (int y = 0; y < height; y++)
-        fwrite(row.data(), stride, 1, f);
-    fclose(f);
-}
-
 bool IsLiveBitmap(HBITMAP hBitmap) { return ::GetObjectType(hBitmap) == OBJ_BITMAP; }
 
 // The rectangles of a region, in the order the system keeps them.
@@ -124,8 +94,7 @@ TEST_F(SkinLoader, MissingFileWarnsOnceAndKeepsBitmap)
 
 TEST_F(SkinLoader, FileLoadsAtItsOwnSize)
 {
-    std::string path = TempPath("lum-skin-60x20.bmp");
-    WriteBmp(path, 60, 20, RGB(10, 20, 30));
+    std::string path = WriteSkin("lum-skin-60x20.bmp", 60, 20, [](int, int) { return RGB(10, 20, 30); });
     BMLOADER holder;
     int w = -1, h = -1;
     holder.GetSize(w, h);
@@ -209,8 +178,7 @@ TEST_F(SkinLoader, CopyingMovesOwnershipAndDeletesOnce)
 
 TEST_F(SkinLoader, ManyLoadsLeakNothing)
 {
-    std::string path = TempPath("lum-skin-leak.bmp");
-    WriteBmp(path, 16, 16, RGB(0, 128, 255));
+    std::string path = WriteSkin("lum-skin-leak.bmp", 16, 16, [](int, int) { return RGB(0, 128, 255); });
     GdiLeakCheck check;
     for (int i = 0; i < 200; i++)
     {

@@ -124,6 +124,11 @@ bool DumpBmp(const Pixels& pixels, const std::string& path);
 bool DumpBmp(HWND hwnd, const std::string& path);
 // Reads a .bmp with the system's loader; empty when it cannot.
 Pixels LoadBmp(const std::string& path);
+// `name` in the temporary folder.
+std::string TempPath(const std::string& name);
+// Writes a 24-bit picture file painted pixel by pixel into the temporary folder; returns its path.
+std::string WriteSkin(const std::string& name, int width, int height,
+                      const std::function<COLORREF(int x, int y)>& colourAt);
 // Where failure dumps go: LUM_DUMP_DIR, else the folder of GTEST_OUTPUT's xml, else the current folder.
 std::string DumpDir();
 // Dumps into DumpDir() as "<Suite>.<Test>-<what>-<n>.bmp" and returns the path (empty on failure).

@@ -272,4 +272,45 @@ std::string DumpForFailure(const Pixels& pixels, const char* what)
     return DumpBmp(pixels, path) ? path : std::string();
 }
 
+std::string TempPath(const std::string& name)
+{
+    char dir[MAX_PATH];
+    ::GetTempPathA(sizeof dir, dir);
+    return std::string(dir) + name;
+}
+
+std::string WriteSkin(const std::string& name, int width, int height,
+                      const std::function<COLORREF(int x, int y)>& colourAt)
+{
+    const std::string path = TempPath(name);
+    const int stride = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + DWORD(stride) * height;
+    BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+    {
+        ADD_FAILURE() << "cannot write " << path;
+        return path;
+    }
+    std::fwrite(&file, sizeof file, 1, f);
+    std::fwrite(&info, sizeof info, 1, f);
+    std::vector<BYTE> row(stride, 0);
+    for (int y = height - 1; y >= 0; --y)  // bottom-up rows
+    {
+        for (int x = 0; x < width; ++x)
+        {
+            const COLORREF c = colourAt(x, y);
+            row[x * 3] = GetBValue(c);
+            row[x * 3 + 1] = GetGValue(c);
+            row[x * 3 + 2] = GetRValue(c);
+        }
+        std::fwrite(row.data(), stride, 1, f);
+    }
+    std::fclose(f);
+    return path;
+}
+
 }  // namespace lumtest
